@@ -1,0 +1,27 @@
+// Start-up and shutdown steps shared by the entry point and the tests.
+#include "app/startup/StartUp.h"
+
+#include <new>
+
+#include "app/lines/PtLine.h"
+#include "app/pool/IdleThreadManager.h"
+#include "app/util/Utilities.h"
+
+const std::string g_strExeDir = GetExeDir();
+CIdleThreadManager* g_pIdleThreadManager = nullptr;
+
+void InitWorkersAndLines() {
+    if (g_pIdleThreadManager == nullptr) g_pIdleThreadManager = new (std::nothrow) CIdleThreadManager();
+    const std::vector<PtLineEntry>& seed = GetSeedPtLines();
+    std::lock_guard<std::mutex> guard(g_csPtLine);
+    g_lstPtLine.clear();
+    g_lstPtLine.insert(g_lstPtLine.end(), seed.begin(), seed.end());
+}
+
+void ShutdownWorkers() {
+    if (g_pIdleThreadManager == nullptr) return;
+    delete g_pIdleThreadManager;
+    g_pIdleThreadManager = nullptr;
+}
+
+std::string GetDefaultSkinFolder() { return g_strExeDir + "Resource/Skin"; }

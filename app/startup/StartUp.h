@@ -1,0 +1,19 @@
+// Process-wide state prepared by start-up and torn down at shutdown.
+#pragma once
+
+#include <string>
+
+class CIdleThreadManager;
+
+// Folder of the program file, ending in "/", computed before the entry point.
+extern const std::string g_strExeDir;
+// The single worker pool; null before start-up and after shutdown.
+extern CIdleThreadManager* g_pIdleThreadManager;
+
+// Creates the pool if there is none yet, then makes g_lstPtLine an exact copy
+// of the seed list.
+void InitWorkersAndLines();
+// Destroys the pool, if any: running jobs finish, queued ones are dropped.
+void ShutdownWorkers();
+// The skin folder beside the program.
+std::string GetDefaultSkinFolder();
