@@ -59,28 +59,33 @@ void CIdleThread::CollectPass() {
 
 void CIdleThread::RunJob(IdleJob& job) {
     if (job.client == nullptr || job.proc == nullptr) {
-        if (job.pfnFreeArg != nullptr) job.pfnFreeArg(job.arg);
+        if (job.pfnFreeArg != nullptr)
+            job.pfnFreeArg(job.arg);
         return;
     }
     int nResult = (job.client->*job.proc)(job.arg, &job.lparam);
     if (job.window == nullptr) {
         // Nobody receives the result, so whatever it carries is freed here.
-        if (job.pfnFreeResult != nullptr && job.lparam != 0) job.pfnFreeResult(job.lparam);
+        if (job.pfnFreeResult != nullptr && job.lparam != 0)
+            job.pfnFreeResult(job.lparam);
         return;
     }
     platform::PostMessageOwning(job.window, job.msg, WPARAM(nResult), job.lparam,
                                 job.pfnFreeResult);
-    if (m_pManager != nullptr) m_pManager->PostNotice(CIdleThreadManager::NOTICE_JOB_DONE, job.id);
+    if (m_pManager != nullptr)
+        m_pManager->PostNotice(CIdleThreadManager::NOTICE_JOB_DONE, job.id);
 }
 
 void CIdleThread::PauseBetweenPasses() {
     std::unique_lock<std::mutex> lock(m_csPause);
-    m_cvPause.wait_for(lock, std::chrono::milliseconds(PASS_PAUSE_MS), [this] { return m_bStop.load(); });
+    m_cvPause.wait_for(lock, std::chrono::milliseconds(PASS_PAUSE_MS),
+                       [this] { return m_bStop.load(); });
 }
 
 void CIdleThread::FreeUnrun(std::deque<std::unique_ptr<IdleJob>>& jobs) {
     for (std::unique_ptr<IdleJob>& job : jobs) {
-        if (job->pfnFreeArg != nullptr) job->pfnFreeArg(job->arg);
+        if (job->pfnFreeArg != nullptr)
+            job->pfnFreeArg(job->arg);
     }
     jobs.clear();
 }

@@ -39,7 +39,8 @@ bool CIdleThreadManager::PostNotice(UINT uMessage, WPARAM wFirst) {
 
 bool CIdleThreadManager::PeekNotice(MSG& out) {
     std::lock_guard<std::mutex> guard(m_csQueue);
-    if (m_lstNotices.empty()) return false;
+    if (m_lstNotices.empty())
+        return false;
     out = m_lstNotices.front();
     m_lstNotices.pop_front();
     return true;
@@ -59,7 +60,8 @@ void CIdleThreadManager::Run() {
             m_cvQueue.wait(lock, [this] { return !m_lstNotices.empty(); });
             continue;
         }
-        if (notice.message == NOTICE_QUIT) return;
+        if (notice.message == NOTICE_QUIT)
+            return;
         if (notice.message == NOTICE_JOB_DONE) {
             std::lock_guard<std::mutex> guard(m_csQueue);
             m_mapOutstanding.erase(unsigned(notice.wParam));
@@ -69,7 +71,8 @@ void CIdleThreadManager::Run() {
 
 unsigned PostIdleJob(int nIndex, IdleJob job) {
     if (g_pIdleThreadManager == nullptr) {
-        if (job.pfnFreeArg != nullptr) job.pfnFreeArg(job.arg);
+        if (job.pfnFreeArg != nullptr)
+            job.pfnFreeArg(job.arg);
         return 0;
     }
     return g_pIdleThreadManager->PostJob(nIndex, std::move(job));

@@ -7,13 +7,15 @@
 #include "platform/user.h"
 
 Thread::~Thread() {
-    if (m_thread.joinable()) m_thread.detach();
+    if (m_thread.joinable())
+        m_thread.detach();
     m_dwThreadId = 0;
     m_bSuspended = true;
 }
 
 bool Thread::Resume() {
-    if (!m_bSuspended) return true;
+    if (!m_bSuspended)
+        return true;
     std::atomic<DWORD> started{0};
     try {
         m_thread = std::thread([this, &started] {
@@ -38,5 +40,6 @@ bool Thread::SetPriority(int nPriority) {
 }
 
 void Thread::Join() {
-    if (m_thread.joinable()) m_thread.join();
+    if (m_thread.joinable())
+        m_thread.join();
 }

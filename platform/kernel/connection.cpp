@@ -13,7 +13,8 @@ std::atomic<int> g_nOverride{-1};
 
 bool HasNonLoopbackInterface() {
     ifaddrs* list = nullptr;
-    if (getifaddrs(&list) != 0) return false;
+    if (getifaddrs(&list) != 0)
+        return false;
     bool found = false;
     for (ifaddrs* entry = list; entry != nullptr && !found; entry = entry->ifa_next) {
         bool up = (entry->ifa_flags & IFF_UP) != 0;
@@ -29,7 +30,9 @@ bool HasNonLoopbackInterface() {
 
 }  // namespace
 
-void platform::SetConnectedStateOverride(int nState) { g_nOverride = nState; }
+void platform::SetConnectedStateOverride(int nState) {
+    g_nOverride = nState;
+}
 
 BOOL InternetGetConnectedState(LPDWORD lpdwFlags, DWORD /*dwReserved*/) {
     int forced = g_nOverride;

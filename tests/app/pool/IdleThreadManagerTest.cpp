@@ -27,7 +27,8 @@ public:
     int Record(INT_PTR arg, LPARAM* lparam) {
         std::lock_guard<std::mutex> guard(m_cs);
         m_lstRuns.push_back(Run{arg, GetCurrentThreadId()});
-        if (m_pManager != nullptr) m_lstPasses.push_back(m_pManager->Worker(0)->PassCount());
+        if (m_pManager != nullptr)
+            m_lstPasses.push_back(m_pManager->Worker(0)->PassCount());
         *lparam = arg * 10;
         return int(arg) + 1;
     }
@@ -98,19 +99,23 @@ HWND MakeWindow() {
 // Reads the next posted message, giving up after ten seconds.
 bool NextMessage(MSG& msg) {
     for (int i = 0; i < 1000; ++i) {
-        if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return true;
+        if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return false;
 }
 
 bool WaitFor(const std::function<bool()>& done) {
-    for (int i = 0; i < 1000 && !done(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    for (int i = 0; i < 1000 && !done(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     return done();
 }
 
 std::atomic<int> g_nFreedArgs{0};
-void FreeArg(INT_PTR) { ++g_nFreedArgs; }
+void FreeArg(INT_PTR) {
+    ++g_nFreedArgs;
+}
 
 }  // namespace
 
@@ -126,7 +131,8 @@ TEST(IdleThreadManager, RotatesOverThreeWorkersAndHonoursExplicitIndexes) {
     manager.PostJob(-1, MakeJob(&client, 6));  // wraps to worker 0
     ASSERT_TRUE(WaitFor([&] { return client.RunCount() == 7; }));
     std::map<INT_PTR, DWORD> threadOf;
-    for (const auto& run : client.m_lstRuns) threadOf[run.arg] = run.thread;
+    for (const auto& run : client.m_lstRuns)
+        threadOf[run.arg] = run.thread;
     EXPECT_EQ(threadOf[3], threadOf[0]);
     EXPECT_EQ(threadOf[4], threadOf[1]);
     EXPECT_EQ(threadOf[5], threadOf[2]);
@@ -140,17 +146,21 @@ TEST(IdleThreadManager, TwelveJobsRunInPassesOfFiveFiveAndTwo) {
     CRecordingClient client;
     CIdleThreadManager manager;
     client.m_pManager = &manager;
-    manager.PostJob(0, MakeJob(&client, 0, nullptr, static_cast<IdleProc>(&CRecordingClient::Block)));
+    manager.PostJob(0,
+                    MakeJob(&client, 0, nullptr, static_cast<IdleProc>(&CRecordingClient::Block)));
     client.WaitBlocking();  // the blocker's pass has been collected
-    for (INT_PTR i = 1; i <= 12; ++i) manager.PostJob(0, MakeJob(&client, i));
+    for (INT_PTR i = 1; i <= 12; ++i)
+        manager.PostJob(0, MakeJob(&client, i));
     client.Release();
     ASSERT_TRUE(WaitFor([&] { return client.RunCount() == 12; }));
     std::vector<INT_PTR> order;
-    for (const auto& run : client.m_lstRuns) order.push_back(run.arg);
+    for (const auto& run : client.m_lstRuns)
+        order.push_back(run.arg);
     EXPECT_EQ(order, (std::vector<INT_PTR>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
     int first = client.m_lstPasses[0];
     std::vector<int> passes;
-    for (int pass : client.m_lstPasses) passes.push_back(pass - first);
+    for (int pass : client.m_lstPasses)
+        passes.push_back(pass - first);
     EXPECT_EQ(passes, (std::vector<int>{0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 2, 2}));
 }
 
@@ -198,7 +208,8 @@ TEST(IdleThreadManager, ShutdownWaitsForTheRunningJobAndFreesQueuedOnes) {
     CRecordingClient client;
     g_nFreedArgs = 0;
     auto* manager = new CIdleThreadManager();
-    manager->PostJob(0, MakeJob(&client, 0, nullptr, static_cast<IdleProc>(&CRecordingClient::Block)));
+    manager->PostJob(0,
+                     MakeJob(&client, 0, nullptr, static_cast<IdleProc>(&CRecordingClient::Block)));
     client.WaitBlocking();
     for (INT_PTR i = 1; i <= 3; ++i) {
         IdleJob job = MakeJob(&client, i, hwnd);
