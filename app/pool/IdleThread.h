@@ -14,8 +14,8 @@ class CIdleThreadManager;
 
 class CIdleThread : public Thread {
 public:
-    static const int MAX_JOBS_PER_PASS = 5;
-    static const int PASS_PAUSE_MS = 50;
+    static constexpr int MAX_JOBS_PER_PASS = 5;
+    static constexpr int PASS_PAUSE_MS = 50;
 
     explicit CIdleThread(CIdleThreadManager* pManager);
     // Waits for the job in progress, then frees the queued jobs unrun.

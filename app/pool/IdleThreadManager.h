@@ -15,9 +15,9 @@
 
 class CIdleThreadManager : public Thread {
 public:
-    static const int WORKER_COUNT = 3;
-    static const UINT NOTICE_QUIT = WM_QUIT;
-    static const UINT NOTICE_JOB_DONE = WM_USER + 1;
+    static constexpr int WORKER_COUNT = 3;
+    static constexpr UINT NOTICE_QUIT = WM_QUIT;
+    static constexpr UINT NOTICE_JOB_DONE = WM_USER + 1;
 
     CIdleThreadManager();
     // Stops the manager, then each worker after its running job; queued

@@ -86,7 +86,7 @@ BOOL GetMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax)
     std::shared_ptr<ThreadQueue> queue = CurrentQueue();
     MessageFilter filter{hWnd, wMsgFilterMin, wMsgFilterMax};
     while (!queue->Take(filter, true, *lpMsg))
-        queue->Wait();
+        queue->Wait(filter);
     return lpMsg->message == WM_QUIT ? FALSE : TRUE;
 }
 

@@ -116,16 +116,17 @@ bool ThreadQueue::TakeTimer(const MessageFilter& filter, bool remove, MSG& out) 
     return true;
 }
 
-int ThreadQueue::MillisecondsToNextTimer() {
+int ThreadQueue::MillisecondsToNextTimer(const MessageFilter& filter) {
+    // Posted messages need no timeout: every post also wakes the descriptor.
     std::lock_guard<std::mutex> guard(m_lock);
-    if (!m_posted.empty() || m_quit)
-        return 0;
-    if (m_timers.empty())
+    uint64_t next = UINT64_MAX;
+    for (const Timer& timer : m_timers) {
+        if (filter.Accepts(timer.hwnd, WM_TIMER))
+            next = std::min(next, timer.dueMs);
+    }
+    if (next == UINT64_MAX)
         return -1;
     uint64_t now = NowMs();
-    uint64_t next = UINT64_MAX;
-    for (const Timer& timer : m_timers)
-        next = std::min(next, timer.dueMs);
     if (next <= now)
         return 0;
     return int(std::min<uint64_t>(next - now, INT_MAX));
@@ -137,8 +138,8 @@ void ThreadQueue::DrainWakeups() {
     (void)got;  // EAGAIN: nothing was pending
 }
 
-void ThreadQueue::Wait() {
-    int timeout = MillisecondsToNextTimer();
+void ThreadQueue::Wait(const MessageFilter& filter) {
+    int timeout = MillisecondsToNextTimer(filter);
     if (timeout == 0)
         return;
     Backend& backend = ActiveBackend();

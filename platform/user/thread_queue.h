@@ -51,8 +51,9 @@ public:
     // Owner thread. Takes the next message the filter accepts, in the order
     // posted messages, quit, due timers. Returns false when there is none.
     bool Take(const MessageFilter& filter, bool remove, MSG& out);
-    // Owner thread: sleeps until something is posted or the next timer is due.
-    void Wait();
+    // Owner thread: sleeps until something is posted or the next timer the
+    // filter accepts is due.
+    void Wait(const MessageFilter& filter);
 
     UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapseMs, TIMERPROC proc);
     bool KillTimer(HWND hwnd, UINT_PTR id);
@@ -63,7 +64,7 @@ private:
     bool TakePosted(const MessageFilter& filter, bool remove, MSG& out);
     bool TakeQuit(const MessageFilter& filter, bool remove, MSG& out);
     bool TakeTimer(const MessageFilter& filter, bool remove, MSG& out);
-    int MillisecondsToNextTimer();
+    int MillisecondsToNextTimer(const MessageFilter& filter);
     void DrainWakeups();
 
     DWORD m_threadId;

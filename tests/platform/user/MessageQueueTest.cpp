@@ -160,3 +160,24 @@ TEST(MessageQueue, ThreadMessagesAndSendsFromOtherThreads) {
     EXPECT_EQ(msg.message, UINT(WM_USER + 7));
     DestroyWindow(hwnd);
 }
+
+TEST(MessageQueue, FilteredGetMessageWaitsForItsOwnWindow) {
+    HWND a = MakeWindow();
+    HWND b = MakeWindow();
+    Watchdog watchdog(a);
+    PostMessageA(b, WM_USER + 2, 0, 0);  // not for the filter: must not be returned
+    std::thread poster([a] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        PostMessageA(a, WM_USER + 1, 0, 0);
+    });
+    MSG msg{};
+    ASSERT_EQ(GetMessageA(&msg, a, 0, 0), TRUE);
+    poster.join();
+    EXPECT_EQ(msg.hwnd, a);
+    EXPECT_EQ(msg.message, UINT(WM_USER + 1));
+    EXPECT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.hwnd, b);
+    EXPECT_EQ(GetMessageA(&msg, reinterpret_cast<HWND>(0x1234), 0, 0), -1);
+    DestroyWindow(a);
+    DestroyWindow(b);
+}
