@@ -59,13 +59,27 @@ typedef WORD ATOM;
 #define CW_USEDEFAULT ((int)0x80000000)
 
 // --- errors of this core -------------------------------------------------------------
+#ifndef ERROR_ACCESS_DENIED
 #define ERROR_ACCESS_DENIED 5L
+#endif
+#ifndef ERROR_NOT_ENOUGH_MEMORY
 #define ERROR_NOT_ENOUGH_MEMORY 8L
+#endif
+#ifndef ERROR_NOT_SUPPORTED
 #define ERROR_NOT_SUPPORTED 50L
+#endif
+#ifndef ERROR_INVALID_WINDOW_HANDLE
 #define ERROR_INVALID_WINDOW_HANDLE 1400L
+#endif
+#ifndef ERROR_CLASS_ALREADY_EXISTS
 #define ERROR_CLASS_ALREADY_EXISTS 1410L
+#endif
+#ifndef ERROR_CLASS_DOES_NOT_EXIST
 #define ERROR_CLASS_DOES_NOT_EXIST 1411L
+#endif
+#ifndef ERROR_CLASS_HAS_WINDOWS
 #define ERROR_CLASS_HAS_WINDOWS 1412L
+#endif
 
 struct WNDCLASSEXA {
     UINT cbSize;

@@ -1,4 +1,6 @@
 // Creating and destroying windows, window longs and the default procedure.
+#include <unistd.h>
+
 #include <memory>
 
 #include "platform/kernel.h"
