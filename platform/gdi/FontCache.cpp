@@ -42,17 +42,13 @@ bool CoversCjk(FcPattern* font) {
            FcCharSetHasChar(cs, PROBE_CJK_CHAR);
 }
 
-bool ReadFile(FcPattern* font, std::string& path, int& index, int& weight, int& slant) {
+bool ReadFile(FcPattern* font, std::string& path, int& index) {
     FcChar8* file = nullptr;
     if (FcPatternGetString(font, FC_FILE, 0, &file) != FcResultMatch)
         return false;
     path = reinterpret_cast<const char*>(file);
     if (FcPatternGetInteger(font, FC_INDEX, 0, &index) != FcResultMatch)
         index = 0;
-    if (FcPatternGetInteger(font, FC_WEIGHT, 0, &weight) != FcResultMatch)
-        weight = FC_WEIGHT_REGULAR;
-    if (FcPatternGetInteger(font, FC_SLANT, 0, &slant) != FcResultMatch)
-        slant = FC_SLANT_ROMAN;
     return true;
 }
 
@@ -96,8 +92,7 @@ bool CFontCache::MatchFamily(const std::string& family, bool bold, bool italic, 
     FcPattern* pat = MakePattern(family.c_str(), bold, italic);
     FcResult result;
     FcPattern* font = FcFontMatch(nullptr, pat, &result);
-    bool ok = font && HasFamily(font, family) &&
-              ReadFile(font, out.path, out.index, out.weight, out.slant);
+    bool ok = font && HasFamily(font, family) && ReadFile(font, out.path, out.index);
     if (font)
         FcPatternDestroy(font);
     FcPatternDestroy(pat);
@@ -115,7 +110,7 @@ bool CFontCache::MatchCjkFallback(bool bold, bool italic, FaceFile& out) {
             if (pass == 0 && !CoversCjk(set->fonts[i]))
                 continue;
             FcPattern* font = FcFontRenderPrepare(nullptr, pat, set->fonts[i]);
-            ok = font && ReadFile(font, out.path, out.index, out.weight, out.slant);
+            ok = font && ReadFile(font, out.path, out.index);
             if (font)
                 FcPatternDestroy(font);
         }
@@ -131,8 +126,10 @@ CFontInstance* CFontCache::Instantiate(const FaceFile& file, LONG lfHeight, bool
     if (!m_library || FT_New_Face(m_library, file.path.c_str(), file.index, &face) != 0)
         return nullptr;
     int px = PixelSizeFor(face, lfHeight);
-    bool fakeBold = bold && file.weight < FC_WEIGHT_DEMIBOLD;
-    bool fakeItalic = italic && file.slant == FC_SLANT_ROMAN;
+    // The face's own style decides: fontconfig reports the requested weight and
+    // slant for faces it would synthesise.
+    bool fakeBold = bold && !(face->style_flags & FT_STYLE_FLAG_BOLD);
+    bool fakeItalic = italic && !(face->style_flags & FT_STYLE_FLAG_ITALIC);
     std::string key = file.path + "|" + std::to_string(file.index) + "|" + std::to_string(px) +
                       "|" + std::to_string(fakeBold) + std::to_string(fakeItalic);
     auto it = m_mapInstances.find(key);

@@ -31,8 +31,6 @@ private:
     struct FaceFile {
         std::string path;
         int index = 0;
-        int weight = 0;
-        int slant = 0;
     };
 
     CFontCache();
