@@ -124,3 +124,18 @@ TEST(GdiBitmap, SurfaceDcDrawsIntoCallerPixelsAndKeepsItsSurface) {
     DeleteObject(blue);
     DeleteDC(dc);
 }
+
+TEST(GdiBitmap, BottomUpSourcesKeepTheirOrientationWhenCopiedAndScaled) {
+    CTestCanvas src(2, 2, 0, true);
+    src.At(0, 0) = Argb(255, 255, 0, 0);  // top-left, stored in the last memory row
+    src.At(1, 1) = Argb(255, 0, 0, 255);
+    CTestCanvas copy(2, 2);
+    ASSERT_TRUE(BitBlt(copy.Dc(), 0, 0, 2, 2, src.Dc(), 0, 0, SRCCOPY));
+    EXPECT_EQ(copy.At(0, 0), src.At(0, 0));
+    EXPECT_EQ(copy.At(1, 1), src.At(1, 1));
+    CTestCanvas scaled(4, 4);
+    BLENDFUNCTION bf = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    ASSERT_TRUE(AlphaBlend(scaled.Dc(), 0, 0, 4, 4, src.Dc(), 1, 1, 1, 1, bf));
+    EXPECT_EQ(scaled.At(0, 0), src.At(1, 1));
+    EXPECT_EQ(scaled.At(3, 3), src.At(1, 1));
+}

@@ -5,7 +5,9 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <vector>
 
 namespace gditest {
@@ -110,8 +112,10 @@ std::vector<uint32_t> ToArgb(const CTestCanvas& canvas, const std::string& scrat
     if (!ref)
         return ::testing::AssertionFailure()
                << "missing reference " << golden << " (run with LUMORA_UPDATE_GOLDEN=1)";
-    std::string actualPath = OutputPath(name + ".actual.png");
-    std::vector<uint32_t> actual = ToArgb(canvas, actualPath);
+    std::string scratch =
+        (std::filesystem::temp_directory_path() / (name + ".gdi-test.png")).string();
+    std::vector<uint32_t> actual = ToArgb(canvas, scratch);
+    std::remove(scratch.c_str());
     if (w != canvas.Width() || h != canvas.Height() || actual.size() != size_t(w) * h) {
         stbi_image_free(ref);
         return ::testing::AssertionFailure() << "size differs from " << golden;
@@ -130,6 +134,8 @@ std::vector<uint32_t> ToArgb(const CTestCanvas& canvas, const std::string& scrat
     stbi_image_free(ref);
     if (bad == 0)
         return ::testing::AssertionSuccess();
+    std::string actualPath = OutputPath(name + ".actual.png");
+    platform::SaveBitmapPng(canvas.Bitmap(), actualPath.c_str());
     std::string diffPath = OutputPath(name + ".diff.png");
     platform::SaveBitmapPng(diff.Bitmap(), diffPath.c_str());
     return ::testing::AssertionFailure()
