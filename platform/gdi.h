@@ -330,6 +330,10 @@ int FrameRect(HDC hDC, const RECT* lprc, HBRUSH hbr);
 BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT lppt);
 BOOL LineTo(HDC hdc, int x, int y);
 BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom);
+// The RGB of one pixel, CLR_INVALID outside the target or the clip.
+COLORREF GetPixel(HDC hdc, int x, int y);
+// Writes an opaque pixel; returns the colour set, or CLR_INVALID when clipped away.
+COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color);
 BOOL RoundRect(HDC hdc, int left, int top, int right, int bottom, int width, int height);
 
 // --- regions and clipping ---------------------------------------------------
@@ -375,6 +379,11 @@ namespace platform {
 // outlive the DC or be replaced with RebindSurfaceDC first.
 HDC CreateSurfaceDC(void* pBits, int width, int height, int strideBytes);
 bool RebindSurfaceDC(HDC hdc, void* pBits, int width, int height, int strideBytes);
+
+// Copies the rectangle `src` (logical coordinates) of whatever a DC draws into
+// to top-down BGRA rows at pDst; parts outside the target read as 0. For
+// presenting a back buffer and for screenshots.
+bool ReadDCPixels(HDC hdc, const RECT& src, void* pDst, int dstStrideBytes);
 
 // Writes a 32-bit bitmap as an RGBA PNG (path in UTF-8). Premultiplied pixels
 // are turned back into straight alpha so the file looks as it does on screen.

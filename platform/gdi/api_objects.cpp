@@ -201,8 +201,10 @@ HBRUSH CreateSolidBrush(COLORREF color) {
 
 HPEN CreatePen(int iStyle, int cWidth, COLORREF color) {
     int style = iStyle & PS_STYLE_MASK;
+    // Callers combine a dash style with the inside-frame style (value 6) to
+    // ask for a frame inside the bounds; dashes are drawn solid anyway.
     if (style > PS_INSIDEFRAME)
-        return nullptr;
+        style = (style & PS_INSIDEFRAME) == PS_INSIDEFRAME ? PS_INSIDEFRAME : PS_SOLID;
     return (new CGdiPen(style, cWidth, color & 0xFFFFFF))->Handle();
 }
 

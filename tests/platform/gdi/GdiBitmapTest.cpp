@@ -139,3 +139,22 @@ TEST(GdiBitmap, BottomUpSourcesKeepTheirOrientationWhenCopiedAndScaled) {
     EXPECT_EQ(scaled.At(0, 0), src.At(1, 1));
     EXPECT_EQ(scaled.At(3, 3), src.At(1, 1));
 }
+
+TEST(GdiBitmap, PixelsCanBeSetReadAndCopiedOut) {
+    CTestCanvas c(4, 4, Argb(255, 10, 20, 30));
+    EXPECT_EQ(GetPixel(c.Dc(), 1, 1), RGB(10, 20, 30));
+    EXPECT_EQ(SetPixel(c.Dc(), 2, 3, RGB(1, 2, 3)), RGB(1, 2, 3));
+    EXPECT_EQ(c.At(2, 3), Argb(255, 1, 2, 3));
+    EXPECT_EQ(GetPixel(c.Dc(), 4, 0), CLR_INVALID);
+    IntersectClipRect(c.Dc(), 0, 0, 2, 2);
+    EXPECT_EQ(SetPixel(c.Dc(), 3, 3, RGB(9, 9, 9)), CLR_INVALID);
+    EXPECT_EQ(c.At(3, 3), Argb(255, 10, 20, 30));
+
+    uint32_t out[3 * 2];
+    ASSERT_TRUE(platform::ReadDCPixels(c.Dc(), RECT{2, 3, 5, 5}, out, 12));
+    EXPECT_EQ(out[0], Argb(255, 1, 2, 3));
+    EXPECT_EQ(out[1], Argb(255, 10, 20, 30));
+    EXPECT_EQ(out[2], 0u);  // outside the bitmap
+    EXPECT_EQ(out[3], 0u);
+    EXPECT_FALSE(platform::ReadDCPixels(c.Dc(), RECT{0, 0, 4, 4}, out, 8));
+}

@@ -128,6 +128,23 @@ TEST(GdiFill, InsideFramePenStaysInsideTheRectangle) {
     DeleteObject(pen);
 }
 
+TEST(GdiFill, DashStyleCombinedWithInsideFrameStillFramesInside) {
+    CTestCanvas c(10, 10);
+    HPEN pen = CreatePen(PS_DASH | PS_INSIDEFRAME, 2, RGB(255, 0, 0));
+    ASSERT_NE(pen, nullptr);
+    HGDIOBJ oldPen = SelectObject(c.Dc(), pen);
+    HGDIOBJ oldBrush = SelectObject(c.Dc(), GetStockObject(NULL_BRUSH));
+    Rectangle(c.Dc(), 1, 1, 9, 9);
+    RECT ink = c.InkBounds(0);
+    EXPECT_EQ(ink.left, 1);
+    EXPECT_EQ(ink.right, 9);
+    EXPECT_EQ(c.At(2, 5), RED);
+    EXPECT_EQ(c.At(3, 5), 0u);
+    SelectObject(c.Dc(), oldPen);
+    SelectObject(c.Dc(), oldBrush);
+    DeleteObject(pen);
+}
+
 TEST(GdiFill, RectangleFillsWithTheBrushAndLinesLeaveOutTheEndPoint) {
     CTestCanvas c(10, 10);
     HBRUSH brush = CreateSolidBrush(RGB(0, 0, 255));
