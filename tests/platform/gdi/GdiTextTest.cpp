@@ -111,12 +111,24 @@ TEST_F(GdiText, MissingFaceFallsBackToTheCjkSansSerifFace) {
     EXPECT_STREQ(lf.lfFaceName, "微软雅黑");
 }
 
+TEST_F(GdiText, InstalledLatinFaceTakesIdeographsFromTheCjkFace) {
+    HFONT latin = MakeFont("DejaVu Sans", -14);
+    CTextCanvas l(60, 30, latin);
+    CTextCanvas cjk(60, 30, m_hFont);
+    EXPECT_NE(l.Extent("Latin"), cjk.Extent("Latin"));  // a different face for Latin
+    EXPECT_EQ(l.Extent("中文"), cjk.Extent("中文"));    // the same ideographs
+    TextOutA(l.Dc(), 0, 0, "中", 2);
+    RECT ink = l.InkBounds(WHITE);
+    EXPECT_GT(ink.right - ink.left, 8);
+    EXPECT_GT(ink.bottom - ink.top, 8);
+    DeleteObject(latin);
+}
+
 TEST_F(GdiText, HeightsWeightsAndTheStockGuiFont) {
     HFONT cell = MakeFont("微软雅黑", 20);  // positive: cell height
     CTextCanvas c(10, 10, cell);
     EXPECT_NEAR(c.Metrics().tmHeight, 20, 1);
-    EXPECT_EQ(c.Metrics().tmInternalLeading,
-              c.Metrics().tmHeight - (c.Metrics().tmHeight - c.Metrics().tmInternalLeading));
+    EXPECT_LT(c.Metrics().tmHeight - c.Metrics().tmInternalLeading, 20);  // em below the cell
 
     HFONT bold = MakeFont("微软雅黑", -14, FW_BOLD);
     CTextCanvas b(10, 10, bold);
