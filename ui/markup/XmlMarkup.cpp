@@ -19,18 +19,18 @@ char* NewEmptyText() {
 }
 
 // UTF-16 to a new NUL-terminated narrow text; characters the code page lacks
-// become its default character.
+// become its default character. One call into the converter: a UTF-16 unit
+// never needs more than two bytes of code page 936.
 char* NarrowFromWide(const WCHAR* pWide, int nWide) {
     if (nWide <= 0)
         return NewEmptyText();
-    int nNarrow = WideCharToMultiByte(CP_ACP, 0, pWide, nWide, nullptr, 0, nullptr, nullptr);
-    if (nNarrow <= 0)
-        return NewEmptyText();
-    auto pText = static_cast<char*>(std::malloc(static_cast<size_t>(nNarrow) + 1));
+    size_t cbMax = static_cast<size_t>(nWide) * 2;
+    auto pText = static_cast<char*>(std::malloc(cbMax + 1));
     if (pText == nullptr)
         return nullptr;
-    WideCharToMultiByte(CP_ACP, 0, pWide, nWide, pText, nNarrow, nullptr, nullptr);
-    pText[nNarrow] = '\0';
+    int nNarrow = WideCharToMultiByte(CP_ACP, 0, pWide, nWide, pText, static_cast<int>(cbMax),
+                                      nullptr, nullptr);
+    pText[nNarrow > 0 ? nNarrow : 0] = '\0';
     return pText;
 }
 
@@ -44,13 +44,12 @@ char* TextFromUtf8(const BYTE* pByte, DWORD dwSize) {
     if (dwSize > INT_MAX)
         return nullptr;
     auto pstr = reinterpret_cast<const char*>(pByte);
-    int nWide = MultiByteToWideChar(CP_UTF8, 0, pstr, static_cast<int>(dwSize), nullptr, 0);
-    if (nWide <= 0)
-        return NewEmptyText();
-    auto pWide = static_cast<WCHAR*>(std::malloc(static_cast<size_t>(nWide) * sizeof(WCHAR)));
+    // A UTF-8 byte never yields more than one UTF-16 unit, so one call does.
+    auto pWide = static_cast<WCHAR*>(std::malloc(static_cast<size_t>(dwSize) * sizeof(WCHAR)));
     if (pWide == nullptr)
         return nullptr;
-    MultiByteToWideChar(CP_UTF8, 0, pstr, static_cast<int>(dwSize), pWide, nWide);
+    int nWide = MultiByteToWideChar(CP_UTF8, 0, pstr, static_cast<int>(dwSize), pWide,
+                                    static_cast<int>(dwSize));
     char* pText = NarrowFromWide(pWide, nWide);
     std::free(pWide);
     return pText;
