@@ -56,6 +56,7 @@ void CResetListener::Run() {
         int client = accept4(m_nSocket, nullptr, nullptr, SOCK_CLOEXEC);
         if (client < 0)
             continue;
+        ++m_nAccepted;
         linger hard{1, 0};
         setsockopt(client, SOL_SOCKET, SO_LINGER, &hard, sizeof(hard));
         close(client);
