@@ -3,6 +3,7 @@
 
 #include "net/Endpoints.h"
 #include "tools/sim/SimAnswers.h"
+#include "tools/sim/SimSocketOptions.h"
 
 namespace {
 
@@ -34,6 +35,7 @@ int CSimLineHost::Bind(const std::string& address) {
         return m_nPort;
     }
     m_pServer = std::make_unique<httplib::Server>();
+    m_pServer->set_socket_options(SimSocketOptions);
     if (m_config.port == 0)
         m_nPort = m_pServer->bind_to_any_port(address);
     else

@@ -3,6 +3,7 @@
 
 #include "net/Endpoints.h"
 #include "tools/sim/SimAnswers.h"
+#include "tools/sim/SimSocketOptions.h"
 
 CSimUpdateServer::~CSimUpdateServer() {
     Stop();
@@ -14,6 +15,7 @@ int CSimUpdateServer::Bind(const std::string& address, int port) {
     m_pServer = std::make_unique<httplib::SSLServer>(m_cert.Cert(), m_cert.Key());
     if (!m_pServer->is_valid())
         return -1;
+    m_pServer->set_socket_options(SimSocketOptions);
     if (port == 0)
         m_nPort = m_pServer->bind_to_any_port(address);
     else
