@@ -167,3 +167,32 @@ TEST(HttpGetSchemes, SelfSignedHttpsServerIsAccepted) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(HttpGetConcurrency, WorkerThreadsShareNothing) {
+    CTestServer server;
+    server.Server().Get(R"(/echo/(\d+))", [](const httplib::Request& req, httplib::Response& res) {
+        res.set_content("n=" + req.matches[1].str(), "text/plain");
+    });
+    ASSERT_TRUE(server.Start());
+    // Three workers, as the launcher's pool has; the first calls race the
+    // library's one-time set-up.
+    std::atomic<int> wrong{0};
+    std::vector<std::thread> workers;
+    for (int w = 0; w < 3; ++w)
+        workers.emplace_back([&, w] {
+            for (int i = 0; i < 20; ++i) {
+                std::string n = std::to_string(w * 100 + i);
+                int status = -1;
+                if (HttpGet(server.Url("/echo/" + n).c_str(), status, 5, 1) != "n=" + n ||
+                    status != 200)
+                    ++wrong;
+            }
+        });
+    for (std::thread& worker : workers)
+        worker.join();
+    EXPECT_EQ(wrong, 0);
+}
+
+}  // namespace
