@@ -2,6 +2,9 @@
 #include "app/update/DataManager.h"
 
 #include <gtest/gtest.h>
+#include <httplib.h>
+
+#include <thread>
 
 #include "net/Endpoints.h"
 #include "support/CaptureStderr.h"
@@ -67,6 +70,24 @@ TEST(DataManager, EqualOrOlderVersionsOfferNone) {
     EXPECT_FALSE(CheckAgainst("1.0.6", "1.0.6", newVersion, trace));
     EXPECT_EQ(newVersion, "1.0.6");
     EXPECT_FALSE(CheckAgainst("1.0.5", "", newVersion, trace));  // own version 1.0.6
+}
+
+TEST(DataManager, SpacedManifestWithFurtherMembersIsTrimmedBeforeComparing) {
+    httplib::Server server;
+    server.Get(UPDATE_MANIFEST_PATH, [](const httplib::Request&, httplib::Response& res) {
+        res.set_content("{\n  \"version\" : \" 1.0.8 \",\r\n  \"size\": 3\n}", "application/json");
+    });
+    int port = server.bind_to_any_port("127.0.0.1");
+    std::thread thread([&] { server.listen_after_bind(); });
+    CDataManager manager("http://127.0.0.1:" + std::to_string(port) + UPDATE_MANIFEST_PATH);
+    std::string current = "1.0.6", newVersion, path;
+    {
+        testsupport::CCaptureStderr quiet;
+        EXPECT_TRUE(manager.CheckUpdate(current, newVersion, path));
+    }
+    EXPECT_EQ(newVersion, "1.0.8");
+    server.stop();
+    thread.join();
 }
 
 TEST(DataManager, UnreachableServerOffersNone) {
