@@ -102,8 +102,8 @@ void CollectNode(CXmlMarkupNode node, const std::string& document,
 // Each descriptor once, in document order.
 std::vector<PreviewItem> CollectSkin() {
     std::vector<PreviewItem> all;
-    for (const char* doc : {"MainFrame.xml", "Page1.xml", "Page1_Item.xml", "Page2.xml",
-                            "MessageBox.xml"}) {
+    for (const char* doc :
+         {"MainFrame.xml", "Page1.xml", "Page1_Item.xml", "Page2.xml", "MessageBox.xml"}) {
         CXmlMarkup markup;
         if (!markup.LoadFromFile(doc)) {
             std::fprintf(stderr, "skinpreview: %s: %s\n", doc, markup.GetLastErrorMessage());
