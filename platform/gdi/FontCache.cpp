@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "platform/kernel.h"
 
@@ -68,22 +69,20 @@ int PixelSizeFor(FT_Face face, LONG lfHeight) {
 
 }  // namespace
 
+// Never destroyed: fonts selected into DCs that outlive static destruction
+// (a window host torn down at exit) must still find their faces.
 CFontCache& CFontCache::Get() {
-    static CFontCache cache;
-    return cache;
+    static CFontCache* cache = new CFontCache;
+    return *cache;
 }
 
 CFontCache::CFontCache() {
     FcInit();
+    // fontconfig keeps unreachable blocks until it is finalised; a later use
+    // simply initialises it again.
+    std::atexit([] { FcFini(); });
     if (FT_Init_FreeType(&m_library) != 0)
         m_library = nullptr;
-}
-
-CFontCache::~CFontCache() {
-    m_mapInstances.clear();
-    if (m_library)
-        FT_Done_FreeType(m_library);
-    FcFini();
 }
 
 bool CFontCache::MatchFamily(const std::string& family, bool bold, bool italic, FaceFile& out) {

@@ -18,7 +18,6 @@ namespace gdi {
 class CFontCache {
 public:
     static CFontCache& Get();
-    ~CFontCache();
 
     // Glyph caches are shared: hold this while measuring or drawing text.
     std::unique_lock<std::recursive_mutex> Lock() {

@@ -74,6 +74,7 @@ public:
     CUIString operator+(const CUIString& src) const;
     CUIString operator+(const char* pstr) const;
 
+    bool operator==(const CUIString& src) const { return Compare(src.m_pstr) == 0; }
     bool operator==(const char* pstr) const { return Compare(pstr) == 0; }
     bool operator!=(const char* pstr) const { return Compare(pstr) != 0; }
     bool operator<(const char* pstr) const { return Compare(pstr) < 0; }

@@ -107,6 +107,8 @@ TEST(UIStringTest, CompareTreatsDoubleByteCharactersAsUnits) {
     EXPECT_EQ(str.CompareNoCase("bUTTON"), 0);
     EXPECT_TRUE(str == "Button");
     EXPECT_FALSE(str == "button");
+    EXPECT_TRUE(str == CUIString("Button"));
+    EXPECT_TRUE(str != CUIString("button"));
     // As units 0xFF sorts before any double-byte character, unlike its bytes.
     EXPECT_LT(CUIString("\xFF").Compare(TWO_CHINESE), 0);
     EXPECT_LT(CUIString("ab").Compare("abc"), 0);
