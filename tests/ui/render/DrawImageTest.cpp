@@ -153,6 +153,26 @@ TEST(DrawImageTiling, TilesInXYAndBothWithTheLastTileCut) {
     }
 }
 
+// Tolerance 0: without corners the tiles must stop at the destination's
+// edge, since no edge cell covers an overrun.
+TEST(DrawImageTiling, LastTileIsCutAtTheDestinationEdge) {
+    CPatternBitmap image(20, 20, TileSource);
+    for (bool alpha : {false, true}) {
+        CTestCanvas c(40, 40, BACKGROUND);
+        RECT dest = {0, 0, 30, 30};
+        CDrawEngine::DrawImage(c.Dc(), image.Handle(), dest, dest, {4, 4, 16, 16}, NO_CORNER,
+                               alpha, 255, false, true, true);
+        EXPECT_TRUE(PixelsMatch(
+            c,
+            [](int x, int y) {
+                if (x >= 30 || y >= 30)
+                    return BACKGROUND;
+                return Argb(255, 100 + x % 12 * 10, 100 + y % 12 * 10, 7);
+            },
+            0));
+    }
+}
+
 // Tolerance 0: a middle without width draws nothing (and must not loop).
 TEST(DrawImageTiling, EmptyMiddleDrawsNothing) {
     CPatternBitmap image(8, 8, [](int, int) { return Argb(255, 9, 9, 9); });
