@@ -160,8 +160,8 @@ TEST(DrawImageTiling, LastTileIsCutAtTheDestinationEdge) {
     for (bool alpha : {false, true}) {
         CTestCanvas c(40, 40, BACKGROUND);
         RECT dest = {0, 0, 30, 30};
-        CDrawEngine::DrawImage(c.Dc(), image.Handle(), dest, dest, {4, 4, 16, 16}, NO_CORNER,
-                               alpha, 255, false, true, true);
+        CDrawEngine::DrawImage(c.Dc(), image.Handle(), dest, dest, {4, 4, 16, 16}, NO_CORNER, alpha,
+                               255, false, true, true);
         EXPECT_TRUE(PixelsMatch(
             c,
             [](int x, int y) {
