@@ -22,5 +22,10 @@ function(lumora_test_suite NAME DIR)
   add_executable(${NAME} ${_src})
   target_include_directories(${NAME} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${NAME} PRIVATE ${T_DEPS} GTest::gtest GTest::gtest_main GTest::gmock)
+  # Tests check against the same build settings the program was built with.
+  target_compile_definitions(${NAME} PRIVATE
+    LUMORA_PRODUCT_VERSION="${LUMORA_PRODUCT_VERSION}"
+    LUMORA_SEED_HOST="${LUMORA_SEED_HOST}"
+    LUMORA_BIN_DIR="${CMAKE_RUNTIME_OUTPUT_DIRECTORY}")
   gtest_discover_tests(${NAME} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
 endfunction()

@@ -11,7 +11,8 @@ const std::string g_strExeDir = GetExeDir();
 CIdleThreadManager* g_pIdleThreadManager = nullptr;
 
 void InitWorkersAndLines() {
-    if (g_pIdleThreadManager == nullptr) g_pIdleThreadManager = new (std::nothrow) CIdleThreadManager();
+    if (g_pIdleThreadManager == nullptr)
+        g_pIdleThreadManager = new (std::nothrow) CIdleThreadManager();
     const std::vector<PtLineEntry>& seed = GetSeedPtLines();
     std::lock_guard<std::mutex> guard(g_csPtLine);
     g_lstPtLine.clear();
@@ -19,9 +20,12 @@ void InitWorkersAndLines() {
 }
 
 void ShutdownWorkers() {
-    if (g_pIdleThreadManager == nullptr) return;
+    if (g_pIdleThreadManager == nullptr)
+        return;
     delete g_pIdleThreadManager;
     g_pIdleThreadManager = nullptr;
 }
 
-std::string GetDefaultSkinFolder() { return g_strExeDir + "Resource/Skin"; }
+std::string GetDefaultSkinFolder() {
+    return g_strExeDir + "Resource/Skin";
+}

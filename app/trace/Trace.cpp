@@ -14,7 +14,8 @@ std::string FormatV(const char* fmt, va_list args) {
     va_copy(measure, args);
     int n = std::vsnprintf(nullptr, 0, fmt, measure);
     va_end(measure);
-    if (n <= 0) return std::string();
+    if (n <= 0)
+        return std::string();
     std::string text(size_t(n) + 1, '\0');
     std::vsnprintf(text.data(), text.size(), fmt, args);
     text.resize(size_t(n));
@@ -44,9 +45,12 @@ void TraceDebug(const char* function, const char* file, int line, const char* fm
 std::string QualifiedFunctionName(const char* prettyFunction) {
     std::string name(prettyFunction);
     size_t paren = name.find('(');
-    if (paren != std::string::npos) name.resize(paren);
+    if (paren != std::string::npos)
+        name.resize(paren);
     size_t space = name.rfind(' ');
-    if (space != std::string::npos) name.erase(0, space + 1);
-    while (!name.empty() && (name[0] == '*' || name[0] == '&')) name.erase(0, 1);
+    if (space != std::string::npos)
+        name.erase(0, space + 1);
+    while (!name.empty() && (name[0] == '*' || name[0] == '&'))
+        name.erase(0, 1);
     return name;
 }

@@ -20,7 +20,8 @@ size_t FindOnBoundary(const std::string& text, const std::string& pattern, size_
     const char* p = base + from;
     const char* end = base + text.size();
     while (p < end) {
-        if (size_t(end - p) >= pattern.size() && std::memcmp(p, pattern.data(), pattern.size()) == 0)
+        if (size_t(end - p) >= pattern.size() &&
+            std::memcmp(p, pattern.data(), pattern.size()) == 0)
             return size_t(p - base);
         const char* next = CharNextA(p);
         p = next == p ? p + 1 : next;  // an embedded zero byte still advances
@@ -37,11 +38,16 @@ std::string CutAfterLastSlash(const std::string& path) {
 }
 
 int Base64Value(unsigned char c) {
-    if (c >= 'A' && c <= 'Z') return c - 'A';
-    if (c >= 'a' && c <= 'z') return c - 'a' + 26;
-    if (c >= '0' && c <= '9') return c - '0' + 52;
-    if (c == '+') return 62;
-    if (c == '/') return 63;
+    if (c >= 'A' && c <= 'Z')
+        return c - 'A';
+    if (c >= 'a' && c <= 'z')
+        return c - 'a' + 26;
+    if (c >= '0' && c <= '9')
+        return c - '0' + 52;
+    if (c == '+')
+        return 62;
+    if (c == '/')
+        return 63;
     return -1;
 }
 
@@ -53,12 +59,15 @@ std::string GetExePath() {
     return buffer;
 }
 
-std::string GetExeDir() { return CutAfterLastSlash(GetExePath()); }
+std::string GetExeDir() {
+    return CutAfterLastSlash(GetExePath());
+}
 
 std::string GetTempDir() {
     char buffer[MAX_PATH] = {0};
     DWORD n = GetTempPathA(MAX_PATH - 1, buffer);
-    if (n == 0 || n >= MAX_PATH - 1) return std::string();  // too long for the buffer
+    if (n == 0 || n >= MAX_PATH - 1)
+        return std::string();  // too long for the buffer
     return CutAfterLastSlash(buffer);
 }
 
@@ -66,12 +75,15 @@ std::string GetProductVersion(const char* path) {
     std::string file = path ? std::string(path) : GetExePath();
     DWORD handle = 0;
     DWORD size = GetFileVersionInfoSizeA(file.c_str(), &handle);
-    if (size == 0) return std::string();
+    if (size == 0)
+        return std::string();
     std::unique_ptr<unsigned char[]> block(new unsigned char[size]);
-    if (!GetFileVersionInfoA(file.c_str(), handle, size, block.get())) return std::string();
+    if (!GetFileVersionInfoA(file.c_str(), handle, size, block.get()))
+        return std::string();
     VS_FIXEDFILEINFO* info = nullptr;
     UINT len = 0;
-    if (!VerQueryValueA(block.get(), "\\", reinterpret_cast<LPVOID*>(&info), &len) || info == nullptr)
+    if (!VerQueryValueA(block.get(), "\\", reinterpret_cast<LPVOID*>(&info), &len) ||
+        info == nullptr)
         return std::string();
     char text[64];
     std::snprintf(text, sizeof(text), "%d.%d.%d.%d", HIWORD(info->dwProductVersionMS),
@@ -82,7 +94,8 @@ std::string GetProductVersion(const char* path) {
 
 int SplitString(std::vector<std::string>& out, const std::string& text, const std::string& sep) {
     out.clear();
-    if (text.empty()) return 0;
+    if (text.empty())
+        return 0;
     if (sep.empty()) {
         out.push_back(text);
         return 1;
@@ -100,7 +113,8 @@ int SplitString(std::vector<std::string>& out, const std::string& text, const st
 std::string ReplaceAll(const std::string& text, const std::string& pattern,
                        const std::string& replacement) {
     std::string source(text.c_str());
-    if (pattern.empty() || pattern == replacement) return source;
+    if (pattern.empty() || pattern == replacement)
+        return source;
     std::string result;
     size_t start = 0;
     for (size_t pos = FindOnBoundary(source, pattern, 0); pos != std::string::npos;
@@ -114,23 +128,29 @@ std::string ReplaceAll(const std::string& text, const std::string& pattern,
 }
 
 std::string TrimString(const char* text) {
-    if (text == nullptr) return std::string();
+    if (text == nullptr)
+        return std::string();
     auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
     const char* begin = text;
     const char* end = text + std::strlen(text);
-    while (begin < end && isSpace(*begin)) ++begin;
-    while (end > begin && isSpace(end[-1])) --end;
+    while (begin < end && isSpace(*begin))
+        ++begin;
+    while (end > begin && isSpace(end[-1]))
+        --end;
     return std::string(begin, end);
 }
 
 std::string Utf8ToAnsi(const char* text) {
-    if (text == nullptr) return std::string();
+    if (text == nullptr)
+        return std::string();
     int units = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
-    if (units <= 0) return std::string();
+    if (units <= 0)
+        return std::string();
     std::u16string wide(size_t(units), u'\0');
     MultiByteToWideChar(CP_UTF8, 0, text, -1, wide.data(), units);
     int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, nullptr, 0, nullptr, nullptr);
-    if (bytes <= 0) return std::string();
+    if (bytes <= 0)
+        return std::string();
     std::string ansi(size_t(bytes), '\0');
     WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, ansi.data(), bytes, nullptr, nullptr);
     ansi.resize(std::strlen(ansi.c_str()));
@@ -138,7 +158,8 @@ std::string Utf8ToAnsi(const char* text) {
 }
 
 int Base64Decode(int length, const unsigned char* input, unsigned char* output, int* capacity) {
-    if (input == nullptr || capacity == nullptr) return 0;
+    if (input == nullptr || capacity == nullptr)
+        return 0;
     const int limit = *capacity;
     int total = 0;
     bool fits = true;
@@ -161,9 +182,11 @@ int Base64Decode(int length, const unsigned char* input, unsigned char* output, 
     };
 
     for (int i = 0; i < length; ++i) {
-        if (input[i] == 0 && filled == 0) break;
+        if (input[i] == 0 && filled == 0)
+            break;
         int v = Base64Value(input[i]);
-        if (v < 0) continue;
+        if (v < 0)
+            continue;
         group[filled++] = static_cast<unsigned char>(v);
         if (filled == 4) {
             emit(3);
@@ -171,7 +194,8 @@ int Base64Decode(int length, const unsigned char* input, unsigned char* output, 
         }
     }
     if (filled >= 2) {
-        for (int k = filled; k < 4; ++k) group[k] = 0;
+        for (int k = filled; k < 4; ++k)
+            group[k] = 0;
         emit(filled - 1);
     }
     *capacity = total;
@@ -179,10 +203,12 @@ int Base64Decode(int length, const unsigned char* input, unsigned char* output, 
 }
 
 std::string XorDecode(const char* input) {
-    if (input == nullptr) return std::string();
+    if (input == nullptr)
+        return std::string();
     size_t n = std::strlen(input);
     std::string out(n, '\0');
-    for (size_t i = 0; i < n; ++i) out[i] = char(input[i] ^ PTLINE_XOR_KEY[i % PTLINE_XOR_KEY_LEN]);
+    for (size_t i = 0; i < n; ++i)
+        out[i] = char(input[i] ^ PTLINE_XOR_KEY[i % PTLINE_XOR_KEY_LEN]);
     out.resize(std::strlen(out.c_str()));
     return out;
 }

@@ -11,8 +11,12 @@ namespace {
 
 constexpr WCHAR REPLACEMENT_CHAR = 0xFFFD;
 
-bool IsSupportedCodePage(UINT cp) { return cp == CP_ACP || cp == CP_GBK || cp == CP_UTF8; }
-bool IsUtf8(UINT cp) { return cp == CP_UTF8; }
+bool IsSupportedCodePage(UINT cp) {
+    return cp == CP_ACP || cp == CP_GBK || cp == CP_UTF8;
+}
+bool IsUtf8(UINT cp) {
+    return cp == CP_UTF8;
+}
 
 // One converter per direction and thread: iconv_t is not thread-safe and
 // opening one per call is costly.
@@ -20,7 +24,8 @@ class CConverter {
 public:
     CConverter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {}
     ~CConverter() {
-        if (m_cd != (iconv_t)-1) iconv_close(m_cd);
+        if (m_cd != (iconv_t)-1)
+            iconv_close(m_cd);
     }
     CConverter(const CConverter&) = delete;
     CConverter& operator=(const CConverter&) = delete;
@@ -35,7 +40,8 @@ public:
             size_t outLeft = sizeof(buf);
             size_t rc = iconv(m_cd, const_cast<char**>(&in), &inLeft, &outPtr, &outLeft);
             out.append(buf, outPtr - buf);
-            if (rc == (size_t)-1 && errno != E2BIG) return false;
+            if (rc == (size_t)-1 && errno != E2BIG)
+                return false;
         }
         return true;
     }
@@ -61,15 +67,19 @@ CConverter& Utf16ToUtf8() {
     return c;
 }
 
-void AppendUnit(std::string& out, WCHAR ch) { out.append(reinterpret_cast<const char*>(&ch), 2); }
+void AppendUnit(std::string& out, WCHAR ch) {
+    out.append(reinterpret_cast<const char*>(&ch), 2);
+}
 
 // Bytes to UTF-16. Invalid sequences become U+FFFD (UTF-8) or "?" (936),
 // one input byte at a time, unless the caller asked to fail on them.
-bool DecodeToUtf16(UINT cp, const char* src, size_t len, bool failOnInvalid, std::u16string& result) {
+bool DecodeToUtf16(UINT cp, const char* src, size_t len, bool failOnInvalid,
+                   std::u16string& result) {
     CConverter& conv = IsUtf8(cp) ? Utf8ToUtf16() : Gbk2Utf16();
     std::string bytes;
     while (!conv.Step(src, len, bytes)) {
-        if (failOnInvalid) return false;
+        if (failOnInvalid)
+            return false;
         AppendUnit(bytes, IsUtf8(cp) ? REPLACEMENT_CHAR : u'?');
         ++src;
         --len;
@@ -78,8 +88,12 @@ bool DecodeToUtf16(UINT cp, const char* src, size_t len, bool failOnInvalid, std
     return true;
 }
 
-bool IsHighSurrogate(WCHAR c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsLowSurrogate(WCHAR c) { return c >= 0xDC00 && c <= 0xDFFF; }
+bool IsHighSurrogate(WCHAR c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+bool IsLowSurrogate(WCHAR c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
 
 // UTF-16 to bytes. A character the target lacks (or a lone surrogate) becomes
 // the default character, once per character.
@@ -106,13 +120,19 @@ std::string EncodeFromUtf16(UINT cp, const WCHAR* src, size_t units, const std::
 
 }  // namespace
 
-UINT GetACP() { return CP_GBK; }
+UINT GetACP() {
+    return CP_GBK;
+}
 
-BOOL IsDBCSLeadByte(BYTE TestChar) { return TestChar >= 0x81 && TestChar <= 0xFE; }
+BOOL IsDBCSLeadByte(BYTE TestChar) {
+    return TestChar >= 0x81 && TestChar <= 0xFE;
+}
 
 LPSTR CharNextA(LPCSTR lpsz) {
-    if (*lpsz == '\0') return const_cast<LPSTR>(lpsz);
-    if (IsDBCSLeadByte(static_cast<BYTE>(*lpsz)) && lpsz[1] != '\0') return const_cast<LPSTR>(lpsz + 2);
+    if (*lpsz == '\0')
+        return const_cast<LPSTR>(lpsz);
+    if (IsDBCSLeadByte(static_cast<BYTE>(*lpsz)) && lpsz[1] != '\0')
+        return const_cast<LPSTR>(lpsz + 2);
     return const_cast<LPSTR>(lpsz + 1);
 }
 
@@ -125,11 +145,13 @@ int MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteStr, int
     }
     size_t len = cbMultiByte == -1 ? std::strlen(lpMultiByteStr) + 1 : size_t(cbMultiByte);
     std::u16string wide;
-    if (!DecodeToUtf16(CodePage, lpMultiByteStr, len, (dwFlags & MB_ERR_INVALID_CHARS) != 0, wide)) {
+    if (!DecodeToUtf16(CodePage, lpMultiByteStr, len, (dwFlags & MB_ERR_INVALID_CHARS) != 0,
+                       wide)) {
         SetLastError(ERROR_NO_UNICODE_TRANSLATION);
         return 0;
     }
-    if (cchWideChar == 0) return int(wide.size());
+    if (cchWideChar == 0)
+        return int(wide.size());
     if (wide.size() > size_t(cchWideChar)) {
         SetLastError(ERROR_INSUFFICIENT_BUFFER);
         return 0;
@@ -150,15 +172,18 @@ int WideCharToMultiByte(UINT CodePage, DWORD /*dwFlags*/, LPCWSTR lpWideCharStr,
     size_t units = size_t(cchWideChar);
     if (cchWideChar == -1) {
         units = 0;
-        while (lpWideCharStr[units] != 0) ++units;
+        while (lpWideCharStr[units] != 0)
+            ++units;
         ++units;
     }
     bool usedDefault = false;
-    std::string out = EncodeFromUtf16(CodePage, lpWideCharStr, units,
-                                      lpDefaultChar ? std::string(lpDefaultChar, 1) : std::string("?"),
-                                      usedDefault);
-    if (lpUsedDefaultChar) *lpUsedDefaultChar = usedDefault ? TRUE : FALSE;
-    if (cbMultiByte == 0) return int(out.size());
+    std::string out = EncodeFromUtf16(
+        CodePage, lpWideCharStr, units,
+        lpDefaultChar ? std::string(lpDefaultChar, 1) : std::string("?"), usedDefault);
+    if (lpUsedDefaultChar)
+        *lpUsedDefaultChar = usedDefault ? TRUE : FALSE;
+    if (cbMultiByte == 0)
+        return int(out.size());
     if (out.size() > size_t(cbMultiByte)) {
         SetLastError(ERROR_INSUFFICIENT_BUFFER);
         return 0;
@@ -171,7 +196,8 @@ namespace platform {
 
 namespace {
 std::string Convert(UINT from, UINT to, const char* text) {
-    if (text == nullptr || *text == '\0') return std::string();
+    if (text == nullptr || *text == '\0')
+        return std::string();
     std::u16string wide;
     DecodeToUtf16(from, text, std::strlen(text), false, wide);
     bool usedDefault = false;
@@ -179,7 +205,11 @@ std::string Convert(UINT from, UINT to, const char* text) {
 }
 }  // namespace
 
-std::string AnsiToUtf8(const char* text) { return Convert(CP_ACP, CP_UTF8, text); }
-std::string Utf8ToAnsi(const char* text) { return Convert(CP_UTF8, CP_ACP, text); }
+std::string AnsiToUtf8(const char* text) {
+    return Convert(CP_ACP, CP_UTF8, text);
+}
+std::string Utf8ToAnsi(const char* text) {
+    return Convert(CP_UTF8, CP_ACP, text);
+}
 
 }  // namespace platform

@@ -7,14 +7,16 @@
 #include "platform/kernel.h"
 
 void OutputDebugStringA(LPCSTR lpOutputString) {
-    if (lpOutputString == nullptr) return;
+    if (lpOutputString == nullptr)
+        return;
     std::string text = platform::AnsiToUtf8(lpOutputString);
     const char* p = text.data();
     size_t left = text.size();
     while (left > 0) {
         ssize_t n = write(STDERR_FILENO, p, left);
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return;
         }
         p += n;

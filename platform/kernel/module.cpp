@@ -35,7 +35,8 @@ DWORD CopyTruncated(const std::string& text, LPSTR buffer, DWORD nSize) {
 std::string ProgramPathUtf8() {
     std::string path(4096, '\0');
     ssize_t n = readlink("/proc/self/exe", path.data(), path.size());
-    if (n <= 0) return std::string();
+    if (n <= 0)
+        return std::string();
     path.resize(size_t(n));
     return path;
 }
@@ -62,8 +63,10 @@ DWORD GetModuleFileNameA(HMODULE hModule, LPSTR lpFilename, DWORD nSize) {
 DWORD GetTempPathA(DWORD nBufferLength, LPSTR lpBuffer) {
     const char* env = std::getenv("TMPDIR");
     std::string path = (env && *env) ? platform::Utf8ToAnsi(env) : std::string("/tmp/");
-    if (path.back() != '/') path += '/';
-    if (path.size() + 1 > nBufferLength || lpBuffer == nullptr) return DWORD(path.size() + 1);
+    if (path.back() != '/')
+        path += '/';
+    if (path.size() + 1 > nBufferLength || lpBuffer == nullptr)
+        return DWORD(path.size() + 1);
     std::memcpy(lpBuffer, path.c_str(), path.size() + 1);
     return DWORD(path.size());
 }

@@ -26,10 +26,16 @@ ResourceTable& Table() {
     return table;
 }
 
-// Integer types are keyed as "#n", as the original resource compiler names them.
+// Integer types are keyed as "#n"; named types ignore ASCII case, as the
+// resource compiler stores them in capitals.
 std::string TypeKey(LPCSTR lpType) {
-    if (IS_INTRESOURCE(lpType)) return "#" + std::to_string(WORD(ULONG_PTR(lpType)));
-    return lpType;
+    if (IS_INTRESOURCE(lpType))
+        return "#" + std::to_string(WORD(ULONG_PTR(lpType)));
+    std::string key(lpType);
+    for (char& c : key)
+        if (c >= 'a' && c <= 'z')
+            c = char(c - 'a' + 'A');
+    return key;
 }
 
 bool NameToId(LPCSTR lpName, WORD& id) {
@@ -37,10 +43,12 @@ bool NameToId(LPCSTR lpName, WORD& id) {
         id = WORD(ULONG_PTR(lpName));
         return true;
     }
-    if (lpName[0] != '#') return false;
+    if (lpName[0] != '#')
+        return false;
     char* end = nullptr;
     unsigned long v = std::strtoul(lpName + 1, &end, 10);
-    if (*end != '\0' || v > 0xFFFF) return false;
+    if (*end != '\0' || v > 0xFFFF)
+        return false;
     id = WORD(v);
     return true;
 }
@@ -79,7 +87,9 @@ HRSRC FindResourceA(HMODULE hModule, LPCSTR lpName, LPCSTR lpType) {
     return &it->second;  // map nodes are stable
 }
 
-HGLOBAL LoadResource(HMODULE /*hModule*/, HRSRC hResInfo) { return hResInfo; }
+HGLOBAL LoadResource(HMODULE /*hModule*/, HRSRC hResInfo) {
+    return hResInfo;
+}
 
 DWORD SizeofResource(HMODULE /*hModule*/, HRSRC hResInfo) {
     return hResInfo ? DWORD(hResInfo->m_nSize) : 0;

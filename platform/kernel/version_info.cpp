@@ -38,20 +38,26 @@ VS_FIXEDFILEINFO ProgramFixedInfo() {
 
 // The same file as the program, by identity rather than spelling.
 bool IsProgramFile(LPCSTR path) {
-    if (path == nullptr || *path == '\0') return false;
+    if (path == nullptr || *path == '\0')
+        return false;
     char self[MAX_PATH] = {0};
     GetModuleFileNameA(nullptr, self, MAX_PATH - 1);
-    if (std::strcmp(self, path) == 0) return true;
-    struct stat a {}, b {};
-    if (stat(platform::AnsiToUtf8(path).c_str(), &a) != 0) return false;
-    if (stat(platform::AnsiToUtf8(self).c_str(), &b) != 0) return false;
+    if (std::strcmp(self, path) == 0)
+        return true;
+    struct stat a {
+    }, b{};
+    if (stat(platform::AnsiToUtf8(path).c_str(), &a) != 0)
+        return false;
+    if (stat(platform::AnsiToUtf8(self).c_str(), &b) != 0)
+        return false;
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 }  // namespace
 
 DWORD GetFileVersionInfoSizeA(LPCSTR lptstrFilename, LPDWORD lpdwHandle) {
-    if (lpdwHandle) *lpdwHandle = 0;
+    if (lpdwHandle)
+        *lpdwHandle = 0;
     if (!IsProgramFile(lptstrFilename)) {
         SetLastError(ERROR_RESOURCE_TYPE_NOT_FOUND);
         return 0;
@@ -76,11 +82,15 @@ BOOL GetFileVersionInfoA(LPCSTR lptstrFilename, DWORD /*dwHandle*/, DWORD dwLen,
 }
 
 BOOL VerQueryValueA(LPCVOID pBlock, LPCSTR lpSubBlock, LPVOID* lplpBuffer, UINT* puLen) {
-    if (pBlock == nullptr || lpSubBlock == nullptr || lplpBuffer == nullptr) return FALSE;
+    if (pBlock == nullptr || lpSubBlock == nullptr || lplpBuffer == nullptr)
+        return FALSE;
     auto* block = static_cast<const VersionBlock*>(pBlock);
-    if (std::memcmp(block->m_szMagic, VERSION_BLOCK_MAGIC, sizeof(block->m_szMagic)) != 0) return FALSE;
-    if (std::strcmp(lpSubBlock, "\\") != 0) return FALSE;  // only the fixed part exists
+    if (std::memcmp(block->m_szMagic, VERSION_BLOCK_MAGIC, sizeof(block->m_szMagic)) != 0)
+        return FALSE;
+    if (std::strcmp(lpSubBlock, "\\") != 0)
+        return FALSE;  // only the fixed part exists
     *lplpBuffer = const_cast<VS_FIXEDFILEINFO*>(&block->m_fixed);
-    if (puLen) *puLen = sizeof(VS_FIXEDFILEINFO);
+    if (puLen)
+        *puLen = sizeof(VS_FIXEDFILEINFO);
     return TRUE;
 }

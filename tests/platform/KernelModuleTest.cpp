@@ -47,5 +47,6 @@ TEST(KernelModule, TempPathFromEnvironmentAlwaysEndsInSlash) {
     // Too small a buffer reports the size needed, terminator included.
     EXPECT_EQ(GetTempPathA(3, buf), 6u);
 
-    if (old) setenv("TMPDIR", saved.c_str(), 1);
+    if (old)
+        setenv("TMPDIR", saved.c_str(), 1);
 }

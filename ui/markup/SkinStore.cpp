@@ -8,9 +8,13 @@ HINSTANCE g_hProgramModule = nullptr;
 std::string g_strSkinPath;
 }  // namespace
 
-void CSkinStore::SetProgramModule(HINSTANCE hInstance) { g_hProgramModule = hInstance; }
+void CSkinStore::SetProgramModule(HINSTANCE hInstance) {
+    g_hProgramModule = hInstance;
+}
 
-HINSTANCE CSkinStore::GetProgramModule() { return g_hProgramModule; }
+HINSTANCE CSkinStore::GetProgramModule() {
+    return g_hProgramModule;
+}
 
 void CSkinStore::SetSkinPath(const char* pstrPath) {
     g_strSkinPath = pstrPath ? pstrPath : "";
@@ -18,6 +22,8 @@ void CSkinStore::SetSkinPath(const char* pstrPath) {
         g_strSkinPath += '/';
 }
 
-const std::string& CSkinStore::GetSkinPath() { return g_strSkinPath; }
+const std::string& CSkinStore::GetSkinPath() {
+    return g_strSkinPath;
+}
 
 }  // namespace Orvik
