@@ -1,0 +1,116 @@
+// GET into a file: the target is replaced only by a complete, successful download.
+#include <curl/curl.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdio>
+
+#include "net/CurlTransfer.h"
+#include "net/HttpClient.h"
+#include "platform/kernel.h"
+
+namespace {
+
+const int DOWNLOAD_ATTEMPTS = 3;
+const int RESULT_CANNOT_OPEN = -1;
+
+std::atomic<long> g_nStallBytesPerSecond{1};
+std::atomic<long> g_nStallSeconds{10};
+
+// A temporary file beside the target, so a failed download never touches the
+// target and the final rename stays on one file system.
+class CTempFile {
+public:
+    explicit CTempFile(const std::string& target) : m_strPath(target + ".XXXXXX") {
+        m_nFd = mkstemp(m_strPath.data());
+        if (m_nFd >= 0)
+            fchmod(m_nFd, 0644);
+    }
+    ~CTempFile() {
+        if (m_nFd >= 0)
+            close(m_nFd);
+        if (!m_bKept)
+            unlink(m_strPath.c_str());
+    }
+    bool IsOpen() const { return m_nFd >= 0; }
+    bool Write(const std::string& bytes) {
+        size_t done = 0;
+        while (done < bytes.size()) {
+            ssize_t n = write(m_nFd, bytes.data() + done, bytes.size() - done);
+            if (n < 0)
+                return false;
+            done += size_t(n);
+        }
+        return true;
+    }
+    // Closes the file and moves it over target; false leaves target as it was.
+    bool Commit(const std::string& target) {
+        int fd = m_nFd;
+        m_nFd = -1;
+        if (close(fd) != 0)
+            return false;
+        m_bKept = rename(m_strPath.c_str(), target.c_str()) == 0;
+        return m_bKept;
+    }
+
+private:
+    std::string m_strPath;
+    int m_nFd = -1;
+    bool m_bKept = false;
+};
+
+bool IsDirectory(const std::string& path) {
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+int StatusToResult(int status) {
+    if (status < 100)
+        return status;  // the status query itself failed
+    return status >= 200 && status <= 299 ? 0 : int(CURLE_REMOTE_FILE_NOT_FOUND);
+}
+
+}  // namespace
+
+void HttpSetStallLimit(long bytesPerSecond, long seconds) {
+    g_nStallBytesPerSecond = bytesPerSecond;
+    g_nStallSeconds = seconds;
+}
+
+std::string HttpUrlOrigin(const char* url) {
+    std::string text = url != nullptr ? url : "";
+    size_t sep = text.find("://");
+    size_t slash = text.find('/', sep == std::string::npos ? 0 : sep + 3);
+    return slash == std::string::npos ? text : text.substr(0, slash);
+}
+
+int HttpDownload(const char* url, const char* path) {
+    CCurlTransfer transfer;
+    if (!transfer.IsValid())
+        return CURLE_FAILED_INIT;
+    std::string target = platform::AnsiToUtf8(path != nullptr ? path : "");
+    if (target.empty() || IsDirectory(target))
+        return RESULT_CANNOT_OPEN;
+    CTempFile file(target);
+    if (!file.IsOpen())
+        return RESULT_CANNOT_OPEN;
+
+    std::string referer = "Referer: " + HttpUrlOrigin(url);
+    curl_slist* headers = curl_slist_append(nullptr, referer.c_str());
+    transfer.SetCommonOptions(url);
+    curl_easy_setopt(transfer.Handle(), CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(transfer.Handle(), CURLOPT_HTTPHEADER, headers);
+    curl_easy_setopt(transfer.Handle(), CURLOPT_LOW_SPEED_LIMIT, g_nStallBytesPerSecond.load());
+    curl_easy_setopt(transfer.Handle(), CURLOPT_LOW_SPEED_TIME, g_nStallSeconds.load());
+
+    // The body is written only after a completed attempt, so the file never
+    // holds bytes of an attempt that failed.
+    CURLcode code = transfer.Perform(DOWNLOAD_ATTEMPTS);
+    int result = code != CURLE_OK ? int(code) : StatusToResult(transfer.QueryResponseCode());
+    curl_slist_free_all(headers);
+    if (result == 0 && !(file.Write(transfer.Body()) && file.Commit(target)))
+        result = CURLE_WRITE_ERROR;
+    return result;
+}

@@ -1,0 +1,75 @@
+// A device context: the target bitmap, selected objects, colours, origins, clip and saved states.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "platform/gdi/GdiBitmap.h"
+#include "platform/gdi/GdiBrush.h"
+#include "platform/gdi/GdiFont.h"
+#include "platform/gdi/GdiObject.h"
+#include "platform/gdi/GdiPen.h"
+#include "platform/gdi/PixelRegion.h"
+
+namespace gdi {
+
+// Everything SaveDC keeps and RestoreDC brings back.
+struct DCState {
+    CObjRef bitmap;
+    CObjRef brush;
+    CObjRef pen;
+    CObjRef font;
+    COLORREF textColor = RGB(0, 0, 0);
+    COLORREF bkColor = RGB(255, 255, 255);
+    int bkMode = OPAQUE;
+    int stretchMode = BLACKONWHITE;
+    UINT textAlign = TA_LEFT | TA_TOP;
+    POINT viewportOrg = {0, 0};
+    POINT windowOrg = {0, 0};
+    POINT curPos = {0, 0};
+    std::optional<CPixelRegion> clip;  // device coordinates; none = the whole target
+};
+
+class CDeviceContext {
+public:
+    // A memory DC starts with a 1 x 1 stock bitmap, like the original.
+    static CDeviceContext* CreateMemory();
+    // A DC over a window surface; it owns the surface's bitmap object.
+    static CDeviceContext* CreateSurface(CGdiBitmap* pSurface);
+    ~CDeviceContext();
+    CDeviceContext(const CDeviceContext&) = delete;
+    CDeviceContext& operator=(const CDeviceContext&) = delete;
+
+    static CDeviceContext* FromHandle(HDC hdc);
+    HDC Handle() { return reinterpret_cast<HDC>(this); }
+    bool IsMemory() const { return m_bMemory; }
+
+    DCState& State() { return m_state; }
+    const DCState& State() const { return m_state; }
+    CGdiBitmap* Target() const { return m_state.bitmap.As<CGdiBitmap>(); }
+    CGdiBitmap* Surface() const { return m_pSurface; }
+    CGdiBrush* Brush() const { return m_state.brush.As<CGdiBrush>(); }
+    CGdiPen* Pen() const { return m_state.pen.As<CGdiPen>(); }
+    CGdiFont* Font() const { return m_state.font.As<CGdiFont>(); }
+
+    // Logical to device coordinates.
+    POINT Offset() const;
+    RECT ToDevice(const RECT& rc) const;
+    // The pixels drawing may touch: the clip (if any) inside the target.
+    CPixelRegion DrawableRegion() const;
+
+    int Save();
+    bool Restore(int nSaved);
+
+private:
+    CDeviceContext();
+    DCState m_state;
+    std::vector<DCState> m_lstSaved;
+    bool m_bMemory = true;
+    CGdiBitmap* m_pSurface = nullptr;
+};
+
+// Stock objects, created on first use and never freed.
+CGdiObject* StockObject(int index);
+
+}  // namespace gdi
