@@ -92,8 +92,9 @@ TEST(SkinArchive, DeploymentUrlsCarryTheConfiguredAssetHost) {
         EXPECT_EQ(Document(name).find('@'), std::string::npos) << name;
     std::string page2 = Document("Page2.xml");
     const std::string host = LUMORA_ASSET_HOST;
-    for (const char* path : {"/static/qr/tavex_mqr.jpg", "/static/qr/tavex_mgjqr.jpg",
-                             "/static/client/rilobet/rilobet_setup.exe"}) {
+    for (const char* path :
+         {"/static/images/client/mobile_qr.jpg", "/static/images/client/mobile_gj_qr.png",
+          "/static/client/velgate/kestova.exe"}) {
         EXPECT_NE(page2.find("userdata=\"" + host + path + "\""), std::string::npos) << path;
     }
 }
