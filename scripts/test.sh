@@ -6,6 +6,8 @@ cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 JOBS=$(nproc)
+# Let ccache share results between clones in different folders.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 
 echo "== build (RelWithDebInfo)"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

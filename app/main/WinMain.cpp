@@ -1,5 +1,6 @@
 // The launcher's entry: prepare, (update gate, main window, message loop), tear down.
 #include "app/startup/StartUp.h"
+#include "app/update/UpdateGate.h"
 #include "platform/kernel.h"
 #include "ui/markup/SkinStore.h"
 
@@ -8,6 +9,7 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, LPSTR /*lpC
     Orvik::CSkinStore::SetProgramModule(hInstance);
     Orvik::CSkinStore::SetSkinPath(GetDefaultSkinFolder().c_str());
     InitWorkersAndLines();
+    CheckUpdateAtStart();
     ShutdownWorkers();
     return 0;
 }

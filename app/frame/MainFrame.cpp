@@ -1,0 +1,192 @@
+// The main window's line work: fetching the line list, the speed test and their results.
+#include "app/frame/MainFrame.h"
+
+#include <cstdio>
+#include <mutex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/frame/MainMessages.h"
+#include "app/lines/PtLine.h"
+#include "app/lines/PtLineAnswer.h"
+#include "app/trace/Trace.h"
+#include "net/Endpoints.h"
+#include "net/HttpClient.h"
+#include "platform/kernel.h"
+#include "platform/wininet.h"
+
+CMainFrame* g_pMainFrame = nullptr;
+
+namespace {
+
+const int PROBE_TIMEOUT_S = 5;
+
+void FreeUrlArg(INT_PTR arg) {
+    delete reinterpret_cast<std::string*>(arg);
+}
+void FreeTestResult(LPARAM lParam) {
+    delete reinterpret_cast<PtLineTestResult*>(lParam);
+}
+
+std::vector<std::string> CopyPtLineUrls() {
+    std::lock_guard<std::mutex> guard(g_csPtLine);
+    std::vector<std::string> urls;
+    for (const PtLineEntry& entry : g_lstPtLine)
+        urls.push_back(entry.url);
+    return urls;
+}
+
+bool IsConnected() {
+    DWORD dwFlags = 0;
+    return InternetGetConnectedState(&dwFlags, 0) != FALSE;
+}
+
+// host + probe path + the tick count as a signed 32-bit number; the string
+// grows with the host, so no host is too long.
+std::string ProbeUrl(const std::string& url, DWORD dwTick) {
+    return url + PTLINE_PROBE_PATH + std::to_string(int32_t(dwTick));
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame() {
+    g_pMainFrame = this;
+}
+
+CMainFrame::~CMainFrame() {
+    if (g_pMainFrame == this)
+        g_pMainFrame = nullptr;
+}
+
+void CMainFrame::SetPages(ILinePage* pPage1, IClientPage* pPage2) {
+    m_pPage1 = pPage1;
+    m_pPage2 = pPage2;
+}
+
+void CMainFrame::RefreshPtLine() {
+    if (m_pPage1 != nullptr)
+        m_pPage1->ShowWaiting();
+    IdleJob job;
+    job.msg = WM_GETPTLINE_DONE;
+    job.name = "CMainFrame::GetPtLine";
+    job.proc = static_cast<IdleProc>(&CMainFrame::GetPtLine);
+    job.client = this;
+    job.window = GetHWND();
+    PostIdleJob(-1, job);
+}
+
+int CMainFrame::GetPtLine(INT_PTR /*arg*/, LPARAM* /*lparam*/) {
+    if (!IsConnected()) {
+        TRACE_DEBUG("it seems that you don't have network connetion ...");
+        return -1;
+    }
+    TRACE_DEBUG("begin to get ptline...");
+    for (const std::string& host : CopyPtLineUrls()) {
+        int nStatus = 0;
+        std::string url = host + PTLINE_QUERY_PATH;
+        std::string body = HttpPost(nStatus, url.c_str(), PTLINE_QUERY_BODY);
+        if (nStatus < 200 || nStatus > 299) {
+            TRACE_DEBUG("get ptline from[%s] fail. code[%d]", host.c_str(), nStatus);
+            continue;
+        }
+        std::string strCode, strResult;
+        ParsePtLineAnswer(body, strCode, strResult);
+        if (strCode != PTLINE_QUERY_SUCCESS_CODE || strResult.empty()) {
+            TRACE_DEBUG("get ptline from[%s] fail. response[%s]\n", host.c_str(), body.c_str());
+            continue;
+        }
+        std::string stripped = StripPtLineResult(strResult);
+        std::string lines = DecodePtLineResult(stripped);
+        if (lines.empty()) {
+            TRACE_DEBUG("decode ptline result[%s] from[%s] fail", stripped.c_str(), host.c_str());
+            continue;
+        }
+        MergePtLines(lines);
+        return 0;
+    }
+    TRACE_DEBUG("get ptline all fail");
+    return -2;
+}
+
+int CMainFrame::PtLineSpeedTest() {
+    m_nSpeedTestFinishCount = 0;
+    if (!IsConnected()) {
+        TRACE_DEBUG("it seems that you don't have network connetion ...");
+        return 1;
+    }
+    std::vector<std::string> urls = CopyPtLineUrls();
+    if (urls.empty()) {
+        TRACE_DEBUG("empty ptline list.");
+        return 2;
+    }
+    m_nSpeedTestTotal = int(urls.size());
+    m_lstTestResult.clear();
+    for (const std::string& url : urls) {
+        IdleJob job;
+        job.msg = WM_PTLINETEST_DONE;
+        job.name = "CMainFrame::PtLineSpeedTest";
+        job.proc = static_cast<IdleProc>(&CMainFrame::TestPtLine);
+        job.client = this;
+        job.arg = reinterpret_cast<INT_PTR>(new std::string(url));
+        job.window = GetHWND();
+        job.pfnFreeArg = FreeUrlArg;
+        job.pfnFreeResult = FreeTestResult;
+        PostIdleJob(-1, job);
+    }
+    return 0;
+}
+
+int CMainFrame::TestPtLine(INT_PTR arg, LPARAM* lparam) {
+    if (arg == 0)
+        return -1;
+    std::string url = *reinterpret_cast<std::string*>(arg);
+    FreeUrlArg(arg);
+    PtLineTestResult result;
+    result.url = url;
+    DWORD dwStart = GetTickCount();
+    std::string body = HttpGet(ProbeUrl(url, dwStart).c_str(), result.status, PROBE_TIMEOUT_S, 1);
+    result.costMs = int(DWORD(GetTickCount() - dwStart));
+    result.ok = IsProbeAnswer(body);
+    *lparam = reinterpret_cast<LPARAM>(new PtLineTestResult(result));
+    return 0;
+}
+
+LRESULT CMainFrame::HandleCustomMessage(UINT uMsg, WPARAM wParam, LPARAM lParam,
+                                        bool& /*bHandled*/) {
+    if (uMsg == WM_GETPTLINE_DONE) {
+        if (PtLineSpeedTest() != 0)
+            TRACE_DEBUG("cannot test speed");
+        return 0;
+    }
+    if (uMsg == WM_PTLINETEST_DONE)
+        return OnSpeedTestResult(wParam, lParam);
+    return m_pPage2 != nullptr ? m_pPage2->HandleMessage(uMsg, wParam, lParam) : 0;
+}
+
+// Traces as the message handler it belongs to.
+#define TRACE_HANDLER(...) \
+    TraceDebug("CMainFrame::HandleCustomMessage", __FILE__, __LINE__, __VA_ARGS__)
+
+LRESULT CMainFrame::OnSpeedTestResult(WPARAM wParam, LPARAM lParam) {
+    if (lParam == 0)
+        return -1;
+    PtLineTestResult result = *reinterpret_cast<PtLineTestResult*>(lParam);
+    FreeTestResult(lParam);
+    ++m_nSpeedTestFinishCount;
+    std::ostringstream count;
+    count << "m_nSpeedTestFinishCount=" << m_nSpeedTestFinishCount
+          << " total=" << m_nSpeedTestTotal;
+    TRACE_HANDLER("%s", count.str().c_str());
+    if (result.ok) {
+        m_lstTestResult.push_back(result);
+        SortTestResults(m_lstTestResult);
+        RebuildPtLines(m_lstTestResult);
+    } else {
+        TRACE_HANDLER("ptline test fail.");
+    }
+    int nPage1 = m_pPage1 != nullptr ? m_pPage1->OnSpeedTestResult() : 0;
+    // The record is freed by now, so the page gets no pointer to it.
+    int nPage2 = m_pPage2 != nullptr ? m_pPage2->HandleMessage(WM_PTLINETEST_DONE, wParam, 0) : 0;
+    return nPage1 | nPage2;
+}

@@ -1,0 +1,53 @@
+// The start-up update gate and its default actions.
+#include "app/update/UpdateGate.h"
+
+#include <cstdlib>
+#include <mutex>
+
+#include "app/lines/PtLine.h"
+#include "app/update/DataManager.h"
+
+namespace {
+
+const char PROMPT_TITLE[] = "Lumora-升级提示";
+
+// The skinned message box does not exist yet: until it does, the prompt
+// counts as closed without OK, so no download starts and the process ends.
+int DefaultPrompt(const std::string&, const std::string&) {
+    return 2;
+}
+// Opening URLs with the shell arrives with the shell services.
+void DefaultOpenUrl(const std::string&) {}
+void DefaultExit(int nCode) {
+    std::exit(nCode);
+}
+
+// "检测到新版本[%s]，当前版本[%s]， 请点击确定下载使用新版！" filled in.
+std::string FormatPrompt(const std::string& strNew, const std::string& strCur) {
+    return "检测到新版本[" + strNew + "]，当前版本[" + strCur + "]， 请点击确定下载使用新版！";
+}
+
+}  // namespace
+
+UpdateGateHooks& UpdateGate() {
+    static UpdateGateHooks hooks{DefaultPrompt, DefaultOpenUrl, DefaultExit, std::string()};
+    return hooks;
+}
+
+void CheckUpdateAtStart() {
+    {
+        std::lock_guard<std::mutex> guard(g_csPtLine);
+        if (g_lstPtLine.empty())
+            return;
+    }
+    std::string strCur, strNew, strPath;
+    UpdateGateHooks& hooks = UpdateGate();
+    CDataManager manager =
+        hooks.strManifestUrl.empty() ? CDataManager() : CDataManager(hooks.strManifestUrl);
+    if (!manager.CheckUpdate(strCur, strNew, strPath))
+        return;
+    if (hooks.pfnPrompt(FormatPrompt(strNew, strCur), PROMPT_TITLE) == 1) {
+        hooks.pfnOpenUrl(CDataManager::DefaultDownloadUrl());
+    }
+    hooks.pfnExit(0);
+}

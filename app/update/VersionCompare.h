@@ -1,0 +1,9 @@
+// Ordering of dotted version texts such as "1.0.10".
+#pragma once
+
+#include <string>
+
+// Negative, zero or positive as left is older than, equal to or newer than
+// right. Dot-separated components compare left to right, as numbers when both
+// are digits only, otherwise byte by byte; a missing component counts as 0.
+int CompareVersions(const std::string& left, const std::string& right);

@@ -1,0 +1,45 @@
+// Whether the machine has a usable network interface.
+#include <ifaddrs.h>
+#include <net/if.h>
+#include <sys/socket.h>
+
+#include <atomic>
+
+#include "platform/wininet.h"
+
+namespace {
+
+std::atomic<int> g_nOverride{-1};
+
+bool HasNonLoopbackInterface() {
+    ifaddrs* list = nullptr;
+    if (getifaddrs(&list) != 0)
+        return false;
+    bool found = false;
+    for (ifaddrs* entry = list; entry != nullptr && !found; entry = entry->ifa_next) {
+        bool up = (entry->ifa_flags & IFF_UP) != 0;
+        bool loopback = (entry->ifa_flags & IFF_LOOPBACK) != 0;
+        // Link-layer entries exist for interfaces without any IP address.
+        bool hasIp = entry->ifa_addr != nullptr && (entry->ifa_addr->sa_family == AF_INET ||
+                                                    entry->ifa_addr->sa_family == AF_INET6);
+        found = up && !loopback && hasIp;
+    }
+    freeifaddrs(list);
+    return found;
+}
+
+}  // namespace
+
+void platform::SetConnectedStateOverride(int nState) {
+    g_nOverride = nState;
+}
+
+BOOL InternetGetConnectedState(LPDWORD lpdwFlags, DWORD /*dwReserved*/) {
+    int forced = g_nOverride;
+    bool connected = forced >= 0 ? forced == 1 : HasNonLoopbackInterface();
+    if (lpdwFlags != nullptr) {
+        *lpdwFlags = connected ? INTERNET_CONNECTION_LAN | INTERNET_CONNECTION_CONFIGURED
+                               : INTERNET_CONNECTION_OFFLINE;
+    }
+    return connected ? TRUE : FALSE;
+}

@@ -1,0 +1,8 @@
+// The calling thread's id, as the kernel numbers threads.
+#include <unistd.h>
+
+#include "platform/user.h"
+
+DWORD GetCurrentThreadId() {
+    return DWORD(gettid());
+}

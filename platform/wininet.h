@@ -1,0 +1,21 @@
+// Internet connection state.
+#pragma once
+
+#include "platform/win32_types.h"
+
+#define INTERNET_CONNECTION_MODEM 0x01
+#define INTERNET_CONNECTION_LAN 0x02
+#define INTERNET_CONNECTION_PROXY 0x04
+#define INTERNET_CONNECTION_OFFLINE 0x20
+#define INTERNET_CONNECTION_CONFIGURED 0x40
+
+// TRUE when an interface other than loopback is up and has an address; the
+// flags then say LAN. The reserved value must be 0.
+BOOL InternetGetConnectedState(LPDWORD lpdwFlags, DWORD dwReserved);
+
+namespace platform {
+
+// Tests force an answer: 1 connected, 0 not connected, -1 back to the machine's.
+void SetConnectedStateOverride(int nState);
+
+}  // namespace platform

@@ -1,0 +1,28 @@
+// The image descriptor grammar: "file='a.png' corner='1,1,1,1' dest='4,30,68,32'".
+#pragma once
+
+#include "ui/core/UIString.h"
+#include "ui/render/ImagePaintState.h"
+
+namespace Orvik {
+
+// How the named image is to be loaded, as the descriptor says.
+struct ImageLoadRequest {
+    CUIString strType;
+    // The type applies only with a res or color item.
+    bool bUseType = false;
+    DWORD dwMask = 0;
+
+    const char* GetType() const { return bUseType ? strType.GetData() : nullptr; }
+};
+
+// The colour pseudo type: the name is a colour text, no bytes are read.
+constexpr const char* COLOR_IMAGE_TYPE = "*COLOR*";
+
+// Parses state.strDescriptor into the state's name, rectangles, fade and
+// flags, and into request. A descriptor without any item, such as
+// "logo.png", names a file. Parsing stops at the first deviation from the
+// grammar and keeps what it has read.
+void ParseImageDescriptor(ImagePaintState& state, ImageLoadRequest& request);
+
+}  // namespace Orvik

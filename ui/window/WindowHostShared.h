@@ -1,0 +1,27 @@
+// What all window hosts of the process share: tables, default font and colours.
+#pragma once
+
+#include "platform/gdi.h"
+#include "ui/core/UIStringMap.h"
+#include "ui/window/FontInfo.h"
+
+namespace Orvik {
+
+struct WindowHostShared {
+    CUIStringMap m_mapFonts;
+    CUIStringMap m_mapImages;
+    // The system GUI font until a skin sets a shared default font.
+    FontInfo m_DefaultFontInfo;
+    DWORD m_dwDefaultDisabledColor = 0xFFA7A6AA;
+    DWORD m_dwDefaultFontColor = 0xFF000000;
+    DWORD m_dwDefaultLinkFontColor = 0xFF0000FF;
+    DWORD m_dwDefaultLinkHoverFontColor = 0xFFD3215F;
+    DWORD m_dwDefaultSelectedBkColor = 0xFFBAE4FF;
+    // Measures fonts of hosts that have no window yet.
+    HDC m_hMeasureDC = nullptr;
+};
+
+// Made by the first host constructed and kept until the process ends.
+WindowHostShared& SharedHostState();
+
+}  // namespace Orvik
