@@ -6,6 +6,7 @@
 #include "app/pool/IdleThreadManager.h"
 #include "app/startup/StartUp.h"
 #include "support/CaptureStderr.h"
+#include "support/TestWindow.h"
 #include "tools/sim/PlatformSimulator.h"
 
 using namespace linetest;
@@ -24,16 +25,7 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 HWND MakeFrameWindow(CMainFrame& frame) {
-    static ATOM atom = [] {
-        WNDCLASSEXA wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = FrameProc;
-        wc.lpszClassName = "LineRunTestFrame";
-        return RegisterClassExA(&wc);
-    }();
-    EXPECT_NE(atom, 0);
-    HWND hwnd = CreateWindowExA(0, "LineRunTestFrame", "Lumora", 0, 0, 0, 1, 1, nullptr, nullptr,
-                                nullptr, nullptr);
+    HWND hwnd = testsupport::MakeTestWindow("LineRunTestFrame", FrameProc);
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&frame));
     frame.SetHWND(hwnd);
     return hwnd;

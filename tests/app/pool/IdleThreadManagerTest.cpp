@@ -13,6 +13,7 @@
 #include <mutex>
 #include <thread>
 #include <vector>
+#include "support/TestWindow.h"
 
 namespace {
 
@@ -79,21 +80,8 @@ IdleJob MakeJob(CRecordingClient* client, INT_PTR arg, HWND window = nullptr,
     return job;
 }
 
-LRESULT CALLBACK PlainProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    return DefWindowProcA(hwnd, msg, wp, lp);
-}
-
 HWND MakeWindow() {
-    static ATOM atom = [] {
-        WNDCLASSEXA wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = PlainProc;
-        wc.lpszClassName = "PoolTestWindow";
-        return RegisterClassExA(&wc);
-    }();
-    EXPECT_NE(atom, 0);
-    return CreateWindowExA(0, "PoolTestWindow", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr,
-                           nullptr);
+    return testsupport::MakeTestWindow("PoolTestWindow");
 }
 
 // Reads the next posted message, giving up after ten seconds.

@@ -7,24 +7,12 @@
 
 #include "platform/kernel.h"
 #include "platform/user.h"
+#include "support/TestWindow.h"
 
 namespace {
 
-LRESULT CALLBACK PlainProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    return DefWindowProcA(hwnd, msg, wp, lp);
-}
-
 HWND MakeWindow() {
-    static ATOM atom = [] {
-        WNDCLASSEXA wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = PlainProc;
-        wc.lpszClassName = "QueueTestWindow";
-        return RegisterClassExA(&wc);
-    }();
-    EXPECT_NE(atom, 0);
-    return CreateWindowExA(0, "QueueTestWindow", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr,
-                           nullptr);
+    return testsupport::MakeTestWindow("QueueTestWindow");
 }
 
 // Ends a GetMessage that would otherwise hang a broken build.

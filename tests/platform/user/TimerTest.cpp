@@ -5,6 +5,7 @@
 
 #include "platform/kernel.h"
 #include "platform/user.h"
+#include "support/TestWindow.h"
 
 namespace {
 
@@ -21,16 +22,7 @@ LRESULT CALLBACK TimerProcWindow(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 HWND MakeWindow() {
-    static ATOM atom = [] {
-        WNDCLASSEXA wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = TimerProcWindow;
-        wc.lpszClassName = "TimerTestWindow";
-        return RegisterClassExA(&wc);
-    }();
-    EXPECT_NE(atom, 0);
-    return CreateWindowExA(0, "TimerTestWindow", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr,
-                           nullptr);
+    return testsupport::MakeTestWindow("TimerTestWindow", TimerProcWindow);
 }
 
 // Reads and dispatches messages until n timers have fired.
