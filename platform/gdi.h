@@ -140,11 +140,9 @@ struct ABC {
 
 #define OBJ_PEN 1
 #define OBJ_BRUSH 2
-#define OBJ_DC 3
 #define OBJ_FONT 6
 #define OBJ_BITMAP 7
 #define OBJ_REGION 8
-#define OBJ_MEMDC 10
 
 #define WHITE_BRUSH 0
 #define LTGRAY_BRUSH 1
@@ -230,13 +228,6 @@ struct ABC {
 #define ETO_OPAQUE 0x0002
 #define ETO_CLIPPED 0x0004
 
-#define TA_LEFT 0
-#define TA_TOP 0
-#define TA_RIGHT 2
-#define TA_CENTER 6
-#define TA_BOTTOM 8
-#define TA_BASELINE 24
-
 #define DT_TOP 0x00000000
 #define DT_LEFT 0x00000000
 #define DT_CENTER 0x00000001
@@ -256,23 +247,6 @@ struct ABC {
 #define DT_HIDEPREFIX 0x00100000
 #define DT_PREFIXONLY 0x00200000
 
-#define HORZRES 8
-#define VERTRES 10
-#define BITSPIXEL 12
-#define PLANES 14
-#define NUMCOLORS 24
-#define RASTERCAPS 38
-#define LOGPIXELSX 88
-#define LOGPIXELSY 90
-#define SHADEBLENDCAPS 120
-#define RC_BITBLT 1
-#define RC_STRETCHBLT 0x0800
-#define RC_DI_BITMAP 0x0080
-#define SB_CONST_ALPHA 0x00000001
-#define SB_PIXEL_ALPHA 0x00000002
-#define SB_PREMULT_ALPHA 0x00000004
-#define SB_GRAD_RECT 0x00000010
-
 // --- objects ----------------------------------------------------------------
 HGDIOBJ GetStockObject(int i);
 // Deleting an object that is still selected into a DC only marks it: it is
@@ -280,7 +254,6 @@ HGDIOBJ GetStockObject(int i);
 BOOL DeleteObject(HGDIOBJ ho);
 HGDIOBJ SelectObject(HDC hdc, HGDIOBJ h);
 int GetObjectA(HGDIOBJ h, int c, LPVOID pv);
-DWORD GetObjectType(HGDIOBJ h);
 HGDIOBJ GetCurrentObject(HDC hdc, UINT type);
 
 HBRUSH CreateSolidBrush(COLORREF color);
@@ -298,23 +271,14 @@ HDC CreateCompatibleDC(HDC hdc);
 BOOL DeleteDC(HDC hdc);
 int SaveDC(HDC hdc);
 BOOL RestoreDC(HDC hdc, int nSavedDC);
-int GetDeviceCaps(HDC hdc, int index);
 
 COLORREF SetTextColor(HDC hdc, COLORREF color);
 COLORREF GetTextColor(HDC hdc);
 COLORREF SetBkColor(HDC hdc, COLORREF color);
-COLORREF GetBkColor(HDC hdc);
 int SetBkMode(HDC hdc, int mode);
-int GetBkMode(HDC hdc);
-UINT SetTextAlign(HDC hdc, UINT align);
-UINT GetTextAlign(HDC hdc);
 int SetStretchBltMode(HDC hdc, int mode);
-int GetStretchBltMode(HDC hdc);
-BOOL SetViewportOrgEx(HDC hdc, int x, int y, LPPOINT lppt);
-BOOL GetViewportOrgEx(HDC hdc, LPPOINT lppt);
-BOOL OffsetViewportOrgEx(HDC hdc, int x, int y, LPPOINT lppt);
+// Logical (x, y) lands on device (0, 0); SaveDC and RestoreDC keep it.
 BOOL SetWindowOrgEx(HDC hdc, int x, int y, LPPOINT lppt);
-BOOL GetWindowOrgEx(HDC hdc, LPPOINT lppt);
 
 // --- blits, fills and shapes ------------------------------------------------
 BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop);
@@ -326,7 +290,6 @@ BOOL AlphaBlend(HDC hdcDest, int xoriginDest, int yoriginDest, int wDest, int hD
 BOOL GradientFill(HDC hdc, TRIVERTEX* pVertex, ULONG nVertex, PVOID pMesh, ULONG nMesh,
                   ULONG ulMode);
 int FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr);
-int FrameRect(HDC hDC, const RECT* lprc, HBRUSH hbr);
 BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT lppt);
 BOOL LineTo(HDC hdc, int x, int y);
 BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom);
@@ -344,12 +307,9 @@ HRGN CreateRectRgnIndirect(const RECT* lprect);
 HRGN CreateRoundRectRgn(int x1, int y1, int x2, int y2, int w, int h);
 BOOL SetRectRgn(HRGN hrgn, int left, int top, int right, int bottom);
 int CombineRgn(HRGN hrgnDst, HRGN hrgnSrc1, HRGN hrgnSrc2, int iMode);
-BOOL EqualRgn(HRGN hrgn1, HRGN hrgn2);
 int GetRgnBox(HRGN hrgn, LPRECT lprc);
 BOOL PtInRegion(HRGN hrgn, int x, int y);
-BOOL RectInRegion(HRGN hrgn, const RECT* lprect);
 int OffsetRgn(HRGN hrgn, int x, int y);
-BOOL FillRgn(HDC hdc, HRGN hrgn, HBRUSH hbr);
 
 // Clip regions are in device coordinates; a null region removes the clip.
 int SelectClipRgn(HDC hdc, HRGN hrgn);
@@ -358,7 +318,6 @@ int GetClipBox(HDC hdc, LPRECT lprect);
 // 1 and a copy of the clip in hrgn when the DC has one, 0 when it has none.
 int GetClipRgn(HDC hdc, HRGN hrgn);
 int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom);
-int ExcludeClipRect(HDC hdc, int left, int top, int right, int bottom);
 
 // --- fonts and text (narrow text is code page 936) ---------------------------
 HFONT CreateFontIndirectA(const LOGFONTA* lplf);

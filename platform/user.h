@@ -77,9 +77,6 @@ typedef WORD ATOM;
 #ifndef ERROR_CLASS_DOES_NOT_EXIST
 #define ERROR_CLASS_DOES_NOT_EXIST 1411L
 #endif
-#ifndef ERROR_CLASS_HAS_WINDOWS
-#define ERROR_CLASS_HAS_WINDOWS 1412L
-#endif
 
 struct WNDCLASSEXA {
     UINT cbSize;
@@ -126,7 +123,6 @@ typedef MSG* LPMSG;
 // Class names compare without regard to ASCII letter case. Returns 0 and sets
 // ERROR_CLASS_ALREADY_EXISTS for a name already registered.
 ATOM RegisterClassExA(const WNDCLASSEXA* lpwcx);
-BOOL UnregisterClassA(LPCSTR lpClassName, HINSTANCE hInstance);
 BOOL GetClassInfoExA(HINSTANCE hInstance, LPCSTR lpszClass, WNDCLASSEXA* lpwcx);
 
 // --- windows ---------------------------------------------------------------------------
@@ -141,7 +137,6 @@ HWND CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, D
 BOOL DestroyWindow(HWND hWnd);
 BOOL IsWindow(HWND hWnd);
 HWND GetParent(HWND hWnd);
-DWORD GetWindowThreadProcessId(HWND hWnd, LPDWORD lpdwProcessId);
 LONG_PTR GetWindowLongPtrA(HWND hWnd, int nIndex);
 LONG_PTR SetWindowLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwNewLong);
 LRESULT DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
@@ -152,9 +147,6 @@ LRESULT CallWindowProcA(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wPara
 // Fails (FALSE, ERROR_INVALID_WINDOW_HANDLE) when the window does not exist.
 // A null window posts to the calling thread.
 BOOL PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
-// Fails when the thread has never created a queue (made by its first window or
-// its first Get/PeekMessage call).
-BOOL PostThreadMessageA(DWORD idThread, UINT Msg, WPARAM wParam, LPARAM lParam);
 // Calls the window procedure directly. Only the owning thread may send; a send
 // from another thread returns 0 with ERROR_NOT_SUPPORTED.
 LRESULT SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);

@@ -67,8 +67,7 @@ CDeviceContext* CDeviceContext::FromHandle(HDC hdc) {
 }
 
 POINT CDeviceContext::Offset() const {
-    return POINT{m_state.viewportOrg.x - m_state.windowOrg.x,
-                 m_state.viewportOrg.y - m_state.windowOrg.y};
+    return POINT{-m_state.windowOrg.x, -m_state.windowOrg.y};
 }
 
 RECT CDeviceContext::ToDevice(const RECT& rc) const {

@@ -1,4 +1,4 @@
-// A device context: the target bitmap, selected objects, colours, origins, clip and saved states.
+// A device context: target bitmap, selected objects, colours, window origin, clip, saved states.
 #pragma once
 
 #include <optional>
@@ -23,8 +23,6 @@ struct DCState {
     COLORREF bkColor = RGB(255, 255, 255);
     int bkMode = OPAQUE;
     int stretchMode = BLACKONWHITE;
-    UINT textAlign = TA_LEFT | TA_TOP;
-    POINT viewportOrg = {0, 0};
     POINT windowOrg = {0, 0};
     POINT curPos = {0, 0};
     std::optional<CPixelRegion> clip;  // device coordinates; none = the whole target

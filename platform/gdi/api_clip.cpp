@@ -86,10 +86,3 @@ int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom) {
         return ERROR;
     return CombineClip(*dc, CPixelRegion(LogicalToDevice(*dc, left, top, right, bottom)), RGN_AND);
 }
-
-int ExcludeClipRect(HDC hdc, int left, int top, int right, int bottom) {
-    CDeviceContext* dc = CDeviceContext::FromHandle(hdc);
-    if (!dc)
-        return ERROR;
-    return CombineClip(*dc, CPixelRegion(LogicalToDevice(*dc, left, top, right, bottom)), RGN_DIFF);
-}

@@ -1,4 +1,4 @@
-// Device contexts, bitmaps and the DC's simple state (colours, modes, origins).
+// Device contexts, bitmaps and the DC's simple state (colours, modes, window origin).
 #include "platform/gdi/DeviceContext.h"
 
 using namespace gdi;
@@ -50,31 +50,6 @@ BOOL RestoreDC(HDC hdc, int nSavedDC) {
     return dc && dc->Restore(nSavedDC);
 }
 
-int GetDeviceCaps(HDC hdc, int index) {
-    CDeviceContext* dc = CDeviceContext::FromHandle(hdc);
-    switch (index) {
-        case HORZRES:
-            return dc ? dc->Target()->Width() : 0;
-        case VERTRES:
-            return dc ? dc->Target()->Height() : 0;
-        case BITSPIXEL:
-            return 32;
-        case PLANES:
-            return 1;
-        case NUMCOLORS:
-            return -1;
-        case RASTERCAPS:
-            return RC_BITBLT | RC_STRETCHBLT | RC_DI_BITMAP;
-        case LOGPIXELSX:
-        case LOGPIXELSY:
-            return 96;
-        case SHADEBLENDCAPS:
-            return SB_CONST_ALPHA | SB_PIXEL_ALPHA | SB_PREMULT_ALPHA | SB_GRAD_RECT;
-        default:
-            return 0;
-    }
-}
-
 namespace {
 
 // Replaces one field of the DC's state and returns the old value, or `fail`
@@ -95,17 +70,6 @@ T Read(HDC hdc, T DCState::*field, T fail) {
     return dc ? dc->State().*field : fail;
 }
 
-BOOL SetOrigin(HDC hdc, POINT DCState::*field, int x, int y, LPPOINT lppt, bool relative) {
-    CDeviceContext* dc = CDeviceContext::FromHandle(hdc);
-    if (!dc)
-        return FALSE;
-    POINT& org = dc->State().*field;
-    if (lppt)
-        *lppt = org;
-    org = relative ? POINT{org.x + x, org.y + y} : POINT{x, y};
-    return TRUE;
-}
-
 }  // namespace
 
 COLORREF SetTextColor(HDC hdc, COLORREF color) {
@@ -117,24 +81,11 @@ COLORREF GetTextColor(HDC hdc) {
 COLORREF SetBkColor(HDC hdc, COLORREF color) {
     return Exchange(hdc, &DCState::bkColor, color & 0xFFFFFF, CLR_INVALID);
 }
-COLORREF GetBkColor(HDC hdc) {
-    return Read(hdc, &DCState::bkColor, CLR_INVALID);
-}
 
 int SetBkMode(HDC hdc, int mode) {
     if (mode != TRANSPARENT && mode != OPAQUE)
         return 0;
     return Exchange(hdc, &DCState::bkMode, mode, 0);
-}
-int GetBkMode(HDC hdc) {
-    return Read(hdc, &DCState::bkMode, 0);
-}
-
-UINT SetTextAlign(HDC hdc, UINT align) {
-    return Exchange(hdc, &DCState::textAlign, align, static_cast<UINT>(GDI_ERROR));
-}
-UINT GetTextAlign(HDC hdc) {
-    return Read(hdc, &DCState::textAlign, static_cast<UINT>(GDI_ERROR));
 }
 
 int SetStretchBltMode(HDC hdc, int mode) {
@@ -142,31 +93,14 @@ int SetStretchBltMode(HDC hdc, int mode) {
         return 0;
     return Exchange(hdc, &DCState::stretchMode, mode, 0);
 }
-int GetStretchBltMode(HDC hdc) {
-    return Read(hdc, &DCState::stretchMode, 0);
-}
 
-BOOL SetViewportOrgEx(HDC hdc, int x, int y, LPPOINT lppt) {
-    return SetOrigin(hdc, &DCState::viewportOrg, x, y, lppt, false);
-}
-BOOL OffsetViewportOrgEx(HDC hdc, int x, int y, LPPOINT lppt) {
-    return SetOrigin(hdc, &DCState::viewportOrg, x, y, lppt, true);
-}
-BOOL GetViewportOrgEx(HDC hdc, LPPOINT lppt) {
-    CDeviceContext* dc = CDeviceContext::FromHandle(hdc);
-    if (!dc || !lppt)
-        return FALSE;
-    *lppt = dc->State().viewportOrg;
-    return TRUE;
-}
 BOOL SetWindowOrgEx(HDC hdc, int x, int y, LPPOINT lppt) {
-    return SetOrigin(hdc, &DCState::windowOrg, x, y, lppt, false);
-}
-BOOL GetWindowOrgEx(HDC hdc, LPPOINT lppt) {
     CDeviceContext* dc = CDeviceContext::FromHandle(hdc);
-    if (!dc || !lppt)
+    if (!dc)
         return FALSE;
-    *lppt = dc->State().windowOrg;
+    if (lppt)
+        *lppt = dc->State().windowOrg;
+    dc->State().windowOrg = POINT{x, y};
     return TRUE;
 }
 

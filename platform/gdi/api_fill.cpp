@@ -16,20 +16,6 @@ int FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr) {
     return 1;
 }
 
-int FrameRect(HDC hDC, const RECT* lprc, HBRUSH hbr) {
-    CDeviceContext* dc = CDeviceContext::FromHandle(hDC);
-    auto* brush = ObjectAs<CGdiBrush>(hbr);
-    if (!dc || !lprc || !brush)
-        return 0;
-    RECT outer = dc->ToDevice(*lprc);
-    CPixelRegion frame(outer);
-    frame.Subtract(
-        CPixelRegion(RECT{outer.left + 1, outer.top + 1, outer.right - 1, outer.bottom - 1}));
-    if (!brush->IsNull())
-        FillArea(*dc, frame, brush->Color());
-    return 1;
-}
-
 namespace {
 
 pixman_color_t VertexColor(const TRIVERTEX& v) {

@@ -139,13 +139,6 @@ HGDIOBJ GetCurrentObject(HDC hdc, UINT type) {
     }
 }
 
-DWORD GetObjectType(HGDIOBJ h) {
-    if (CDeviceContext* dc = CDeviceContext::FromHandle(reinterpret_cast<HDC>(h)))
-        return dc->IsMemory() ? OBJ_MEMDC : OBJ_DC;
-    CGdiObject* obj = CGdiObject::FromHandle(h);
-    return obj ? static_cast<DWORD>(obj->Kind()) : 0;
-}
-
 namespace {
 
 template <class T>

@@ -1,9 +1,7 @@
 // Region objects: creation, combination and queries.
 #include <algorithm>
 
-#include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/GdiRegion.h"
-#include "platform/gdi/Paint.h"
 
 using namespace gdi;
 
@@ -54,14 +52,6 @@ int CombineRgn(HRGN hrgnDst, HRGN hrgnSrc1, HRGN hrgnSrc2, int iMode) {
     return dst->Pixels().Complexity();
 }
 
-BOOL EqualRgn(HRGN hrgn1, HRGN hrgn2) {
-    auto* a = ObjectAs<CGdiRegion>(hrgn1);
-    auto* b = ObjectAs<CGdiRegion>(hrgn2);
-    if (!a || !b)
-        return FALSE;
-    return pixman_region32_equal(a->Pixels().Raw(), b->Pixels().Raw()) ? TRUE : FALSE;
-}
-
 int GetRgnBox(HRGN hrgn, LPRECT lprc) {
     auto* rgn = ObjectAs<CGdiRegion>(hrgn);
     if (!rgn || !lprc)
@@ -75,34 +65,10 @@ BOOL PtInRegion(HRGN hrgn, int x, int y) {
     return rgn && rgn->Pixels().Contains(x, y);
 }
 
-BOOL RectInRegion(HRGN hrgn, const RECT* lprect) {
-    auto* rgn = ObjectAs<CGdiRegion>(hrgn);
-    if (!rgn || !lprect)
-        return FALSE;
-    CPixelRegion part(rgn->Pixels());
-    part.Intersect(Ordered(lprect->left, lprect->top, lprect->right, lprect->bottom));
-    return !part.IsEmpty();
-}
-
 int OffsetRgn(HRGN hrgn, int x, int y) {
     auto* rgn = ObjectAs<CGdiRegion>(hrgn);
     if (!rgn)
         return ERROR;
     rgn->Pixels().Offset(x, y);
     return rgn->Pixels().Complexity();
-}
-
-BOOL FillRgn(HDC hdc, HRGN hrgn, HBRUSH hbr) {
-    CDeviceContext* dc = CDeviceContext::FromHandle(hdc);
-    auto* rgn = ObjectAs<CGdiRegion>(hrgn);
-    auto* brush = ObjectAs<CGdiBrush>(hbr);
-    if (!dc || !rgn || !brush)
-        return FALSE;
-    if (brush->IsNull())
-        return TRUE;
-    CPixelRegion area(rgn->Pixels());
-    POINT o = dc->Offset();
-    area.Offset(o.x, o.y);
-    FillArea(*dc, area, brush->Color());
-    return TRUE;
 }

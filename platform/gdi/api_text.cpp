@@ -89,24 +89,6 @@ BOOL TextOutA(HDC hdc, int x, int y, LPCSTR lpString, int c) {
     return ExtTextOutA(hdc, x, y, 0, nullptr, lpString, c < 0 ? 0 : static_cast<UINT>(c), nullptr);
 }
 
-namespace {
-
-// Moves the reference point to the cell's top-left corner as the text
-// alignment asks.
-POINT CellOrigin(UINT align, int x, int y, int width, const FontMetrics& m) {
-    if ((align & TA_CENTER) == TA_CENTER)
-        x -= width / 2;
-    else if (align & TA_RIGHT)
-        x -= width;
-    if ((align & TA_BASELINE) == TA_BASELINE)
-        y -= m.ascent;
-    else if (align & TA_BOTTOM)
-        y -= m.Height();
-    return POINT{x, y};
-}
-
-}  // namespace
-
 BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* lprect, LPCSTR lpString, UINT c,
                  const INT* lpDx) {
     CDeviceContext* dc = CDeviceContext::FromHandle(hdc);
@@ -142,7 +124,7 @@ BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* lprect, LPCSTR
         width += lpDx ? dx[i] : font->GetGlyph(text[i]).advance;
 
     POINT o = dc->Offset();
-    POINT cell = CellOrigin(st.textAlign, x + o.x, y + o.y, width, font->Metrics());
+    POINT cell = {x + o.x, y + o.y};  // the reference point is the cell's top-left corner
     const CPixelRegion* limit = box && (options & ETO_CLIPPED) ? &*box : nullptr;
     if (st.bkMode == OPAQUE && !(options & ETO_OPAQUE)) {
         CPixelRegion cellArea(

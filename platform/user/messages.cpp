@@ -45,16 +45,6 @@ BOOL PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
     return platform::PostMessageOwning(hWnd, Msg, wParam, lParam, nullptr);
 }
 
-BOOL PostThreadMessageA(DWORD idThread, UINT Msg, WPARAM wParam, LPARAM lParam) {
-    std::shared_ptr<ThreadQueue> queue = FindQueue(idThread);
-    if (queue == nullptr) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    queue->Post(QueuedMessage{MakeMsg(nullptr, Msg, wParam, lParam), nullptr});
-    return TRUE;
-}
-
 LRESULT SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
     std::shared_ptr<Window> window = WindowTable::Instance().Find(hWnd);
     if (window == nullptr) {

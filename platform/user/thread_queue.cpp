@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <map>
 
 #include "platform/kernel.h"
 #include "platform/user/backend.h"
@@ -199,12 +198,8 @@ void ThreadQueue::ForgetWindow(HWND hwnd) {
 
 namespace {
 
-std::mutex g_queuesLock;
-std::map<DWORD, std::weak_ptr<ThreadQueue>> g_queues;
-
 // When the thread ends, its windows are destroyed (they could never be
-// served again) and its queue is unregistered; what is left in the queue
-// then frees its payloads.
+// served again); what is left in the queue then frees its payloads.
 struct QueueSlot {
     std::shared_ptr<ThreadQueue> queue;
     ~QueueSlot() {
@@ -214,8 +209,6 @@ struct QueueSlot {
             if (IsWindow(hwnd))
                 DestroyWindow(hwnd);
         }
-        std::lock_guard<std::mutex> guard(g_queuesLock);
-        g_queues.erase(queue->ThreadId());
     }
 };
 
@@ -226,16 +219,8 @@ thread_local QueueSlot t_slot;
 std::shared_ptr<ThreadQueue> CurrentQueue() {
     if (!t_slot.queue) {
         t_slot.queue = std::make_shared<ThreadQueue>(GetCurrentThreadId());
-        std::lock_guard<std::mutex> guard(g_queuesLock);
-        g_queues[t_slot.queue->ThreadId()] = t_slot.queue;
     }
     return t_slot.queue;
-}
-
-std::shared_ptr<ThreadQueue> FindQueue(DWORD threadId) {
-    std::lock_guard<std::mutex> guard(g_queuesLock);
-    auto it = g_queues.find(threadId);
-    return it == g_queues.end() ? nullptr : it->second.lock();
 }
 
 }  // namespace platform::user

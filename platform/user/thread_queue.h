@@ -80,8 +80,6 @@ private:
 
 // The calling thread's queue, made on first use and ended with the thread.
 std::shared_ptr<ThreadQueue> CurrentQueue();
-// Another thread's queue, or null when that thread has none.
-std::shared_ptr<ThreadQueue> FindQueue(DWORD threadId);
 // Milliseconds on the monotonic clock, not truncated.
 uint64_t NowMs();
 

@@ -1,6 +1,4 @@
 // Creating and destroying windows, window longs and the default procedure.
-#include <unistd.h>
-
 #include <memory>
 
 #include "platform/kernel.h"
@@ -128,15 +126,6 @@ HWND GetParent(HWND hWnd) {
     HWND parent = nullptr;
     WindowTable::Instance().With(hWnd, [&](Window& w) { parent = w.parent; });
     return parent;
-}
-
-DWORD GetWindowThreadProcessId(HWND hWnd, LPDWORD lpdwProcessId) {
-    std::shared_ptr<Window> window = WindowTable::Instance().Find(hWnd);
-    if (window == nullptr)
-        return 0;
-    if (lpdwProcessId != nullptr)
-        *lpdwProcessId = DWORD(getpid());
-    return window->queue->ThreadId();
 }
 
 LONG_PTR GetWindowLongPtrA(HWND hWnd, int nIndex) {

@@ -62,21 +62,6 @@ ATOM RegisterClassExA(const WNDCLASSEXA* lpwcx) {
     return nextAtom++;
 }
 
-BOOL UnregisterClassA(LPCSTR lpClassName, HINSTANCE /*hInstance*/) {
-    std::shared_ptr<const WindowClass> windowClass = FindClass(lpClassName);
-    if (windowClass == nullptr) {
-        SetLastError(ERROR_CLASS_DOES_NOT_EXIST);
-        return FALSE;
-    }
-    if (WindowTable::Instance().AnyOfClass(windowClass.get())) {
-        SetLastError(ERROR_CLASS_HAS_WINDOWS);
-        return FALSE;
-    }
-    std::lock_guard<std::mutex> guard(g_classesLock);
-    std::erase(Classes(), windowClass);
-    return TRUE;
-}
-
 BOOL GetClassInfoExA(HINSTANCE /*hInstance*/, LPCSTR lpszClass, WNDCLASSEXA* lpwcx) {
     std::shared_ptr<const WindowClass> windowClass = FindClass(lpszClass);
     if (windowClass == nullptr || lpwcx == nullptr) {

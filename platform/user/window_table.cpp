@@ -1,8 +1,6 @@
 // The handle table of every live window.
 #include "platform/user/window_table.h"
 
-#include <algorithm>
-
 namespace platform::user {
 
 WindowTable& WindowTable::Instance() {
@@ -60,13 +58,6 @@ std::vector<HWND> WindowTable::OwnedBy(DWORD threadId) {
             owned.push_back(window->hwnd);
     }
     return owned;
-}
-
-bool WindowTable::AnyOfClass(const WindowClass* windowClass) {
-    std::lock_guard<std::mutex> guard(m_lock);
-    return std::any_of(m_windows.begin(), m_windows.end(), [&](const std::shared_ptr<Window>& w) {
-        return w->windowClass.get() == windowClass;
-    });
 }
 
 }  // namespace platform::user

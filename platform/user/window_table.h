@@ -42,7 +42,6 @@ public:
     std::shared_ptr<Window> Find(HWND hwnd);
     std::vector<HWND> ChildrenOf(HWND parent);
     std::vector<HWND> OwnedBy(DWORD threadId);
-    bool AnyOfClass(const WindowClass* windowClass);
 
     // Reads or changes a window's fields under the table's lock.
     template <typename F>

@@ -132,11 +132,11 @@ TEST(GdiBlit, AlphaBlendScalesAndRefusesSourcesOutsideTheBitmap) {
     EXPECT_FALSE(AlphaBlend(dst.Dc(), 0, 0, 4, 2, src.Dc(), -1, 0, 2, 1, Func(255, true)));
 }
 
-TEST(GdiBlit, BlitsHonourClipAndViewportOrigin) {
+TEST(GdiBlit, BlitsHonourClipAndWindowOrigin) {
     CTestCanvas src(4, 4, Argb(255, 1, 2, 3));
     CTestCanvas dst(4, 4);
     IntersectClipRect(dst.Dc(), 0, 0, 2, 4);
-    SetViewportOrgEx(dst.Dc(), 1, 0, nullptr);
+    SetWindowOrgEx(dst.Dc(), -1, 0, nullptr);
     ASSERT_TRUE(BitBlt(dst.Dc(), 0, 0, 4, 4, src.Dc(), 0, 0, SRCCOPY));
     EXPECT_EQ(dst.At(0, 0), 0u);
     EXPECT_EQ(dst.At(1, 0), Argb(255, 1, 2, 3));

@@ -124,28 +124,36 @@ TEST(MessageQueue, QueueOfAnEndedThreadFreesItsPayloads) {
     std::thread owner([] {
         HWND hwnd = MakeWindow();
         platform::PostMessageOwning(hwnd, WM_USER, 0, 4, CountFree);
-        PostThreadMessageA(GetCurrentThreadId(), WM_USER, 0, 0);
+        PostMessageA(nullptr, WM_USER, 0, 0);
         // The thread ends without reading or destroying anything.
     });
     owner.join();
     EXPECT_EQ(g_freed, 4);
 }
 
-TEST(MessageQueue, ThreadMessagesAndSendsFromOtherThreads) {
+TEST(MessageQueue, WindowlessMessagesAndSendsFromOtherThreads) {
     HWND hwnd = MakeWindow();
-    MSG msg{};
-    PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);  // makes this thread's queue
-    DWORD self = GetCurrentThreadId();
     LRESULT sent = 1;
+    DWORD error = 0;
     std::thread other([&] {
-        PostThreadMessageA(self, WM_USER + 7, 1, 2);
         sent = SendMessageA(hwnd, WM_USER, 0, 0);
+        error = GetLastError();
     });
     other.join();
     EXPECT_EQ(sent, 0);
+    EXPECT_EQ(error, DWORD(ERROR_NOT_SUPPORTED));
+
+    // The filter -1 takes only messages posted without a window.
+    ASSERT_TRUE(PostMessageA(hwnd, WM_USER + 1, 0, 0));
+    ASSERT_TRUE(PostMessageA(nullptr, WM_USER + 7, 1, 2));
+    MSG msg{};
     ASSERT_TRUE(PeekMessageA(&msg, reinterpret_cast<HWND>(-1), 0, 0, PM_REMOVE));
     EXPECT_EQ(msg.hwnd, nullptr);
     EXPECT_EQ(msg.message, UINT(WM_USER + 7));
+    EXPECT_EQ(msg.wParam, WPARAM(1));
+    EXPECT_FALSE(PeekMessageA(&msg, reinterpret_cast<HWND>(-1), 0, 0, PM_REMOVE));
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.hwnd, hwnd);
     DestroyWindow(hwnd);
 }
 

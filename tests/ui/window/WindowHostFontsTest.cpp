@@ -48,7 +48,7 @@ TEST_F(WindowHostFonts, AddFontBuildsTheDescribedFontAndReplacesItsId) {
     HFONT hSecond = m_host.AddFont(1, "sans-serif", 16, true, true, true);
     ASSERT_NE(hSecond, nullptr);
     EXPECT_EQ(m_host.GetFont(1), hSecond);
-    EXPECT_EQ(GetObjectType(hFirst), 0u);  // the replaced font is deleted
+    EXPECT_EQ(GetObjectA(hFirst, 0, nullptr), 0);  // the replaced font is deleted
     LOGFONTA bold = Describe(hSecond);
     EXPECT_GE(bold.lfWeight, FW_BOLD);
     EXPECT_TRUE(bold.lfUnderline && bold.lfItalic);
@@ -82,7 +82,7 @@ TEST_F(WindowHostFonts, FindFontMatchesEveryPropertyWindowTableFirst) {
     EXPECT_EQ(other.FindFont("sans-serif", 13, true, false, false), nullptr);
     EXPECT_EQ(other.FindFont("sans-serif", 12, false, false, false), nullptr);
     other.RemoveAllFonts(false);
-    EXPECT_EQ(GetObjectType(hOwn), 0u);
+    EXPECT_EQ(GetObjectA(hOwn, 0, nullptr), 0);
     EXPECT_EQ(other.FindFont("sans-serif", 12, true, false, false), hShared);
 }
 
