@@ -109,16 +109,7 @@ CZipArchive* CZipArchive::OpenFile(const char* pstrPath) {
     std::string strPath = NativeSkinPath(pstrPath);
     if (strPath.empty())
         return nullptr;
-    unzFile hZip = unzOpen64(strPath.c_str());
-    if (hZip == nullptr)
-        return nullptr;
-    auto pArchive = new (std::nothrow) CZipArchive();
-    if (pArchive == nullptr) {
-        unzClose(hZip);
-        return nullptr;
-    }
-    pArchive->m_hZip = hZip;
-    return pArchive;
+    return Adopt(unzOpen64(strPath.c_str()));
 }
 
 CZipArchive* CZipArchive::OpenMemory(const BYTE* pData, DWORD dwSize) {
@@ -127,7 +118,11 @@ CZipArchive* CZipArchive::OpenMemory(const BYTE* pData, DWORD dwSize) {
     zlib_filefunc64_def functions = {MemOpen, MemRead,  MemWrite, MemTell,
                                      MemSeek, MemClose, MemError, nullptr};
     MEMORYSOURCEVIEW view = {pData, dwSize};
-    unzFile hZip = unzOpen2_64(&view, &functions);
+    return Adopt(unzOpen2_64(&view, &functions));
+}
+
+CZipArchive* CZipArchive::Adopt(void* hOpened) {
+    unzFile hZip = static_cast<unzFile>(hOpened);
     if (hZip == nullptr)
         return nullptr;
     auto pArchive = new (std::nothrow) CZipArchive();

@@ -32,6 +32,8 @@ public:
 
 private:
     CZipArchive() = default;
+    // Wraps a reader handle that was just opened; closes it when wrapping fails.
+    static CZipArchive* Adopt(void* hOpened);
 
     void* m_hZip = nullptr;  // the reader's handle
 };
