@@ -1,6 +1,8 @@
 // A memory DC over a top-down DIB section and golden-image comparison, for drawing tests.
 #pragma once
 
+#include <unistd.h>
+
 #include <stb/stb_image.h>
 #include <sys/stat.h>
 
@@ -140,8 +142,9 @@ inline ::testing::AssertionResult MatchesGolden(const CTestCanvas& canvas,
     if (!ref)
         return ::testing::AssertionFailure()
                << "missing reference " << golden << " (run with LUMORA_UPDATE_GOLDEN=1)";
-    std::string scratch =
-        (std::filesystem::temp_directory_path() / (name + ".golden-test.png")).string();
+    std::string scratch = (std::filesystem::temp_directory_path() /
+                           (name + "." + std::to_string(getpid()) + ".golden-test.png"))
+                              .string();
     std::vector<uint32_t> actual = detail::ToStraightArgb(canvas, scratch);
     std::remove(scratch.c_str());
     if (w != canvas.Width() || h != canvas.Height() || actual.size() != size_t(w) * h) {

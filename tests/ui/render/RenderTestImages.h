@@ -1,6 +1,8 @@
 // Test images for the draw engine: bitmaps from a pixel function, PNG files and a skin folder.
 #pragma once
 
+#include <stdlib.h>
+
 #include <stb/stb_image_write.h>
 
 #include <cstdint>
@@ -69,11 +71,13 @@ inline std::string SolidPng(int width, int height, uint8_t r, uint8_t g, uint8_t
 class CTempSkin {
 public:
     CTempSkin() {
-        m_path = std::filesystem::temp_directory_path() /
-                 ("lumora-render-" + std::to_string(reinterpret_cast<uintptr_t>(this)) + "-" +
-                  std::to_string(++s_nCounter));
-        std::filesystem::remove_all(m_path);
-        std::filesystem::create_directories(m_path);
+        // A folder of its own: test programs run in parallel and must not
+        // remove each other's files.
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "lumora-render-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr)
+            ADD_FAILURE() << "cannot create " << pattern;
+        m_path = pattern;
         Orvik::CSkinStore::OpenArchiveFile("", true);
         Orvik::CSkinStore::SetSkinPath((m_path.string() + "/").c_str());
     }
@@ -91,7 +95,6 @@ public:
     std::string PathOf(const std::string& name) const { return (m_path / name).string(); }
 
 private:
-    static inline int s_nCounter = 0;
     std::filesystem::path m_path;
 };
 
