@@ -51,23 +51,21 @@ int CXmlMarkupNode::GetAttributeCount() const {
 }
 
 const char* CXmlMarkupNode::GetAttributeName(int iIndex) const {
-    char* pText = GetText();
-    if (pText == nullptr)
-        return nullptr;
-    MapAttributes();
-    if (iIndex < 0 || iIndex >= m_nAttributes)
-        return "";
-    return pText + m_aAttributes[iIndex].iName;
+    return AttributeText(iIndex, &XMLATTRIBUTE::iName);
 }
 
 const char* CXmlMarkupNode::GetAttributeValue(int iIndex) const {
+    return AttributeText(iIndex, &XMLATTRIBUTE::iValue);
+}
+
+const char* CXmlMarkupNode::AttributeText(int iIndex, ULONG XMLATTRIBUTE::*pOffset) const {
     char* pText = GetText();
     if (pText == nullptr)
         return nullptr;
     MapAttributes();
     if (iIndex < 0 || iIndex >= m_nAttributes)
         return "";
-    return pText + m_aAttributes[iIndex].iValue;
+    return pText + m_aAttributes[iIndex].*pOffset;
 }
 
 bool CXmlMarkupNode::FindAttribute(const char* pstrName, char* pstrValue, size_t cchMax) const {

@@ -44,6 +44,8 @@ private:
 
     // Fills the attribute cache once.
     void MapAttributes() const;
+    // The name or value (by offset field) of attribute iIndex; "" when out of range.
+    const char* AttributeText(int iIndex, ULONG XMLATTRIBUTE::*pOffset) const;
     // The document's text, or null when the node is invalid.
     char* GetText() const;
 
