@@ -103,6 +103,9 @@ void CDrawEngine::DrawMarkupText(HDC hDC, IRenderResources* pHost, RECT& rc, con
     frame.pBaseFont = pHost->LookupFont(iFont);
     frame.dwBaseColor = dwTextColor;
     HGDIOBJ hOldFont = SelectObject(hDC, frame.pBaseFont->hFont);
+    // An unclosed selection must not leave the DC painting backgrounds.
+    int nOldBkMode = SetBkMode(hDC, TRANSPARENT);
+    COLORREF crOldBk = SetBkColor(hDC, ToColorRef(pHost->SelectedTextBkColor()));
     if (bDraw && (uStyle & ALIGN_FLAGS) != 0)
         AlignToMeasured(*pHost, frame, strText, rc);
     FindHoverLink(*pHost, prcLinks, sLinks, nSlots, frame);
@@ -113,6 +116,8 @@ void CDrawEngine::DrawMarkupText(HDC hDC, IRenderResources* pHost, RECT& rc, con
     nLinkRects = layout.LinkCount();
     if (!bDraw)
         rc = layout.MeasuredRect();
+    SetBkMode(hDC, nOldBkMode);
+    SetBkColor(hDC, crOldBk);
     SelectObject(hDC, hOldFont);
 }
 

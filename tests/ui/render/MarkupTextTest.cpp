@@ -221,6 +221,14 @@ TEST_F(MarkupTextTest, SelectedTextIsDrawnOnTheSelectionColour) {
     int nSelected = CountPixels(Argb(255, 255, 255, 0));
     EXPECT_GT(nSelected, Extent("MM") * LineHeight() / 2);
     EXPECT_LE(nSelected, Extent("MM") * LineHeight());
+    // A selection left open ends with the text: the DC keeps its mode.
+    SetBkMode(m_canvas.Dc(), TRANSPARENT);
+    Draw("{s}M", {0, 0, 400, 200});
+    m_canvas.Fill(WHITE);
+    RECT rc = {0, 0, 400, 200};
+    SetBkColor(m_canvas.Dc(), RGB(255, 0, 0));
+    DrawTextA(m_canvas.Dc(), "M", 1, &rc, DT_SINGLELINE);
+    EXPECT_EQ(CountPixels(Argb(255, 255, 0, 0)), 0);
 }
 
 // Tolerance 8 per channel: glyph edges may shift by a shade between
