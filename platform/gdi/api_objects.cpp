@@ -189,7 +189,7 @@ int GetObjectA(HGDIOBJ h, int c, LPVOID pv) {
 }
 
 HBRUSH CreateSolidBrush(COLORREF color) {
-    return (new CGdiBrush(color & 0xFFFFFF, false))->Handle();
+    return CGdiObject::Publish(new CGdiBrush(color & 0xFFFFFF, false));
 }
 
 HPEN CreatePen(int iStyle, int cWidth, COLORREF color) {
@@ -198,11 +198,11 @@ HPEN CreatePen(int iStyle, int cWidth, COLORREF color) {
     // ask for a frame inside the bounds; dashes are drawn solid anyway.
     if (style > PS_INSIDEFRAME)
         style = (style & PS_INSIDEFRAME) == PS_INSIDEFRAME ? PS_INSIDEFRAME : PS_SOLID;
-    return (new CGdiPen(style, cWidth, color & 0xFFFFFF))->Handle();
+    return CGdiObject::Publish(new CGdiPen(style, cWidth, color & 0xFFFFFF));
 }
 
 HFONT CreateFontIndirectA(const LOGFONTA* lplf) {
     if (!lplf)
         return nullptr;
-    return (new CGdiFont(*lplf))->Handle();
+    return CGdiObject::Publish(new CGdiFont(*lplf));
 }
