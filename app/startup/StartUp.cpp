@@ -6,11 +6,13 @@
 #include "app/lines/PtLine.h"
 #include "app/pool/IdleThreadManager.h"
 #include "app/util/Utilities.h"
+#include "net/HttpClient.h"
 
 const std::string g_strExeDir = GetExeDir();
 CIdleThreadManager* g_pIdleThreadManager = nullptr;
 
 void InitWorkersAndLines() {
+    HttpAllowTransfers();
     if (g_pIdleThreadManager == nullptr)
         g_pIdleThreadManager = new (std::nothrow) CIdleThreadManager();
     const std::vector<PtLineEntry>& seed = GetSeedPtLines();
@@ -22,6 +24,9 @@ void InitWorkersAndLines() {
 void ShutdownWorkers() {
     if (g_pIdleThreadManager == nullptr)
         return;
+    // Transfers in flight end at once, so waiting for the running jobs never
+    // waits on a slow or hostile host.
+    HttpStopAll();
     delete g_pIdleThreadManager;
     g_pIdleThreadManager = nullptr;
 }
