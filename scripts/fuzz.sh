@@ -5,7 +5,9 @@
 # in fuzz/corpus/<name>/ (copied into build-fuzz/run-<name>/, which keeps
 # what it finds) and the dictionary fuzz/<name>.dict when there is one; its
 # output goes to build-fuzz/<name>.log. The exit code is non-zero when any
-# run found a crash, a leak, a sanitizer report or ran out of memory.
+# run found a crash, a leak, a sanitizer report, a time-out or ran out of
+# memory. The per-input time-out is generous: a budget-sized image takes about
+# a second under the sanitizers, several on a busy machine.
 set -uo pipefail
 
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
@@ -29,7 +31,7 @@ for name in "${TARGETS[@]}"; do
   if [ -f "$ROOT/fuzz/$name.dict" ]; then dict=("-dict=$ROOT/fuzz/$name.dict"); fi
   echo "fuzz_$name: ${SECONDS_PER_TARGET}s"
   (cd "$ROOT/build-fuzz" && nice -n 19 "$binary" -max_total_time="$SECONDS_PER_TARGET" \
-      -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 "${dict[@]}" "$run" \
+      -rss_limit_mb=2048 -timeout=60 -print_final_stats=1 "${dict[@]}" "$run" \
       >"$ROOT/build-fuzz/$name.log" 2>&1)
   code=$?
   grep -E "^(#[0-9]+ +DONE|stat::number_of_executed_units|stat::peak_rss_mb)" \
