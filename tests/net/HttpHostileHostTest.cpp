@@ -1,5 +1,10 @@
 // Hosts that never finish: redirect loops, slow chains, trickles, huge and broken bodies, shutdown.
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <chrono>
@@ -110,6 +115,51 @@ protected:
     std::atomic<bool> release{false};
 };
 
+// Answers one connection with a header and the start of a probe answer that
+// already holds both markers, then resets the connection.
+class CResetMidBody {
+public:
+    CResetMidBody() {
+        m_nListen = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in addr{};
+        addr.sin_family = AF_INET;
+        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t len = sizeof(addr);
+        if (bind(m_nListen, reinterpret_cast<sockaddr*>(&addr), len) == 0 &&
+            listen(m_nListen, 4) == 0 &&
+            getsockname(m_nListen, reinterpret_cast<sockaddr*>(&addr), &len) == 0)
+            m_nPort = ntohs(addr.sin_port);
+        m_thread = std::thread([this] { Serve(); });
+    }
+    ~CResetMidBody() {
+        m_thread.join();
+        close(m_nListen);
+    }
+    std::string Url() const { return "http://127.0.0.1:" + std::to_string(m_nPort) + "/probe"; }
+
+private:
+    void Serve() {
+        pollfd wait{m_nListen, POLLIN, 0};
+        if (m_nPort <= 0 || poll(&wait, 1, 5000) <= 0)
+            return;
+        int client = accept(m_nListen, nullptr, nullptr);
+        char request[4096];
+        pollfd readable{client, POLLIN, 0};
+        if (poll(&readable, 1, 5000) > 0)
+            (void)!recv(client, request, sizeof(request), 0);
+        const char answer[] =
+            "HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\njQuery1({\"msg\":\"ok\"";
+        (void)!send(client, answer, sizeof(answer) - 1, MSG_NOSIGNAL);
+        linger hard{1, 0};
+        setsockopt(client, SOL_SOCKET, SO_LINGER, &hard, sizeof(hard));
+        close(client);
+    }
+
+    int m_nListen = -1;
+    int m_nPort = -1;
+    std::thread m_thread;
+};
+
 TEST_F(HostileHostTest, RedirectLoopEndsAfterTheRedirectLimit) {
     EXPECT_EQ(Download("/loop"), 47);  // CURLE_TOO_MANY_REDIRECTS
     // The first request and ten hops, in each of the three attempts.
@@ -169,6 +219,14 @@ TEST_F(HostileHostTest, FailedTransferReturnsNoPartialBody) {
     EXPECT_NE(status, 0);
     EXPECT_EQ(HttpGet(server.Url("/trickle").c_str(), status, 1, 1), "");
     EXPECT_EQ(status, CURL_TIMED_OUT);
+}
+
+// The speed probe would take such a body as a good line.
+TEST(HostileReset, ResetAfterTheProbeMarkersReturnsNoBody) {
+    CResetMidBody host;
+    int status = 0;
+    EXPECT_EQ(HttpGet(host.Url().c_str(), status, 5, 1), "");
+    EXPECT_TRUE(status == 56 || status == 18) << status;  // receive error, or cut short
 }
 
 }  // namespace
