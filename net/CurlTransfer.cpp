@@ -2,6 +2,7 @@
 #include "net/CurlTransfer.h"
 
 #include <atomic>
+#include <chrono>
 #include <mutex>
 
 #include "net/HttpClient.h"
@@ -101,12 +102,23 @@ void CCurlTransfer::SetCommonOptions(const char* url) {
     curl_easy_setopt(m_pCurl, CURLOPT_XFERINFOFUNCTION, AbortWhenStopping);
 }
 
-CURLcode CCurlTransfer::Perform(int attempts) {
+CURLcode CCurlTransfer::Perform(int attempts, long nTotalMs) {
+    auto start = std::chrono::steady_clock::now();
     CURLcode code = CURLE_FAILED_INIT;
     for (int i = 0; i < attempts; ++i) {
         if (g_bStopping.load()) {
             code = CURLE_ABORTED_BY_CALLBACK;
             break;
+        }
+        if (nTotalMs > 0) {
+            auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+                std::chrono::steady_clock::now() - start);
+            long nLeft = nTotalMs - long(elapsed.count());
+            if (nLeft <= 0) {
+                code = CURLE_OPERATION_TIMEDOUT;
+                break;
+            }
+            curl_easy_setopt(m_pCurl, CURLOPT_TIMEOUT_MS, nLeft);
         }
         m_strBody.clear();  // a retry never shows bytes of an earlier attempt
         code = PerformOnce(m_pCurl);

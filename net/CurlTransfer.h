@@ -26,7 +26,8 @@ public:
     // at the first attempt that completes. Returns the last attempt's code;
     // the body is empty unless it is CURLE_OK. After HttpStopAll nothing more
     // is sent and a transfer in flight ends with CURLE_ABORTED_BY_CALLBACK.
-    CURLcode Perform(int attempts);
+    // nTotalMs > 0 limits all attempts together: each one gets what is left.
+    CURLcode Perform(int attempts, long nTotalMs = 0);
     // The HTTP response code, or the query's own error code when it fails.
     int QueryResponseCode();
 

@@ -10,8 +10,8 @@ constexpr size_t HTTP_MAX_BODY_BYTES = 16u * 1024u * 1024u;
 
 // Redirects HttpDownload follows before it gives up (CURLE_TOO_MANY_REDIRECTS).
 constexpr long HTTP_MAX_REDIRECTS = 10;
-// Whole time a download may take, redirects and retries of one attempt
-// included: a host that trickles bytes just above the stall limit still ends.
+// Whole time one HttpDownload call may take, redirects and retries included:
+// a host that trickles bytes just above the stall limit still ends.
 constexpr long HTTP_DOWNLOAD_TIME_LIMIT_SECONDS = 60;
 
 // GET into memory. status receives the HTTP response code of a completed

@@ -110,14 +110,13 @@ int HttpDownload(const char* url, const char* path) {
     // An announced length over the cap is refused before the body arrives;
     // the body sink stops one that comes without a length.
     curl_easy_setopt(transfer.Handle(), CURLOPT_MAXFILESIZE_LARGE, curl_off_t(HTTP_MAX_BODY_BYTES));
-    curl_easy_setopt(transfer.Handle(), CURLOPT_TIMEOUT, g_nTimeLimitSeconds.load());
     curl_easy_setopt(transfer.Handle(), CURLOPT_HTTPHEADER, headers);
     curl_easy_setopt(transfer.Handle(), CURLOPT_LOW_SPEED_LIMIT, g_nStallBytesPerSecond.load());
     curl_easy_setopt(transfer.Handle(), CURLOPT_LOW_SPEED_TIME, g_nStallSeconds.load());
 
     // The body is written only after a completed attempt, so the file never
     // holds bytes of an attempt that failed.
-    CURLcode code = transfer.Perform(DOWNLOAD_ATTEMPTS);
+    CURLcode code = transfer.Perform(DOWNLOAD_ATTEMPTS, g_nTimeLimitSeconds.load() * 1000);
     int result = code != CURLE_OK ? int(code) : StatusToResult(transfer.QueryResponseCode());
     curl_slist_free_all(headers);
     if (result == 0 && !(file.Write(transfer.Body()) && file.Commit(target)))
