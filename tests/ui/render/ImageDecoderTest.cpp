@@ -138,16 +138,17 @@ TEST(ImageDecoderHostile, EveryCollectedFileIsRefused) {
 }
 
 TEST(ImageDecoderHostile, UnusedFormatsNeverReachADecoder) {
-    const char* samples[] = {
-        "\x00\x00\x02\x00\x00\x00\x00\x00\x00\x00\x00\x00\x10\x00\x10\x00\x20\x08",  // TGA
-        "8BPS\x00\x01",                                                              // PSD
-        "\x53\x80\xF6\x34PICT",                                                      // PIC
-        "P6\n16 16\n255\n",                                                          // PNM
-        "#?RADIANCE\nFORMAT=32-bit_rle_rgbe\n\n-Y 16 +X 16\n",                       // HDR
-        "",
+    using namespace std::string_literals;
+    const std::string samples[] = {
+        "\x00\x00\x02\x00\x00\x00\x00\x00\x00\x00\x00\x00\x10\x00\x10\x00\x20\x08"s,  // TGA
+        "8BPS\x00\x01\x00\x00\x00\x00\x00\x00\x00\x03"s,                              // PSD
+        "\x53\x80\xF6\x34PICT\x00\x10\x00\x10"s,                                      // PIC
+        "P6\n16 16\n255\n"s,                                                          // PNM
+        "#?RADIANCE\nFORMAT=32-bit_rle_rgbe\n\n-Y 16 +X 16\n"s,                       // HDR
+        ""s,
     };
-    for (const char* sample : samples) {
-        Bytes bytes = FromString(std::string(sample, 18));
+    for (const std::string& sample : samples) {
+        Bytes bytes = FromString(sample);
         RgbaImage out;
         EXPECT_EQ(SniffImageFormat(bytes.data(), bytes.size()), EImageFormat::Unknown) << sample;
         EXPECT_FALSE(Decode(bytes, out)) << sample;
