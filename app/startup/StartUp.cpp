@@ -12,7 +12,6 @@ const std::string g_strExeDir = GetExeDir();
 CIdleThreadManager* g_pIdleThreadManager = nullptr;
 
 void InitWorkersAndLines() {
-    HttpAllowTransfers();
     if (g_pIdleThreadManager == nullptr)
         g_pIdleThreadManager = new (std::nothrow) CIdleThreadManager();
     const std::vector<PtLineEntry>& seed = GetSeedPtLines();
@@ -25,10 +24,12 @@ void ShutdownWorkers() {
     if (g_pIdleThreadManager == nullptr)
         return;
     // Transfers in flight end at once, so waiting for the running jobs never
-    // waits on a slow or hostile host.
+    // waits on a slow or hostile host. No job runs once the pool is gone, so
+    // the network is allowed again for whatever comes after.
     HttpStopAll();
     delete g_pIdleThreadManager;
     g_pIdleThreadManager = nullptr;
+    HttpAllowTransfers();
 }
 
 std::string GetDefaultSkinFolder() {
