@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "platform/gdi/DeviceContext.h"
-#include "platform/gdi/Paint.h"
+#include "platform/gdi/device_context.h"
+#include "platform/gdi/paint.h"
 
 using namespace gdi;
 

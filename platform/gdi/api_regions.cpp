@@ -1,7 +1,7 @@
 // Region objects: creation, combination and queries.
 #include <algorithm>
 
-#include "platform/gdi/GdiRegion.h"
+#include "platform/gdi/gdi_region.h"
 
 using namespace gdi;
 
@@ -12,7 +12,7 @@ RECT Ordered(int x1, int y1, int x2, int y2) {
 }
 
 HRGN NewRegion(const CPixelRegion& region) {
-    return (new CGdiRegion(region))->Handle();
+    return CGdiObject::Publish(new CGdiRegion(region));
 }
 
 }  // namespace

@@ -3,8 +3,9 @@
 
 #include "platform/gdi.h"
 #include "ui/core/UIStringMap.h"
+#include "ui/render/FontInfo.h"
+#include "ui/render/IRenderResources.h"
 #include "ui/render/SkinImage.h"
-#include "ui/window/FontInfo.h"
 
 namespace Orvik {
 
@@ -12,7 +13,7 @@ namespace Orvik {
 // or, with the shared flag or in shared-resources mode, in process-wide
 // tables that every host reads after its own. All tables have 83 buckets.
 // The root control, the paint cycle and event dispatch grow on this class.
-class CWindowHostUI {
+class CWindowHostUI : public IRenderResources {
 public:
     CWindowHostUI();
     ~CWindowHostUI();
@@ -65,6 +66,19 @@ public:
     // The window's default font while it has a face, else the process one.
     FontInfo* GetDefaultFontInfo();
     void RemoveAllFonts(bool bShared = false);
+
+    // --- what the draw engine reads (WindowHostRender.cpp) ---
+    SkinImage* LookupImage(const char* pstrName) override;
+    SkinImage* LookupOrLoadImage(const char* pstrName, const char* pstrType, DWORD dwMask) override;
+    FontInfo* LookupFont(int nId) override;
+    FontInfo* LookupDefaultFont() override;
+    FontInfo* LookupFontByStyle(const char* pstrFaceName, int nSize, bool bBold, bool bUnderline,
+                                bool bItalic) override;
+    FontInfo* CreateWindowFont(int nId, const char* pstrFaceName, int nSize, bool bBold,
+                               bool bUnderline, bool bItalic) override;
+    DWORD LinkTextColor() const override { return m_dwDefaultLinkFontColor; }
+    DWORD LinkHoverTextColor() const override { return m_dwDefaultLinkHoverFontColor; }
+    DWORD SelectedTextBkColor() const override { return m_dwDefaultSelectedBkColor; }
 
 private:
     CUIStringMap& ImageTable(bool bShared);
