@@ -48,8 +48,11 @@ TEST(CompareVersions, IsATotalOrderOverRandomTriples) {
     auto version = [&] {
         std::string text;
         int count = int(random() % 4) + 1;
-        for (int i = 0; i < count; ++i)
-            text += (i ? "." : "") + std::string(parts[random() % std::size(parts)]);
+        for (int i = 0; i < count; ++i) {
+            if (i)
+                text += '.';
+            text += parts[random() % std::size(parts)];
+        }
         return text;
     };
     auto sign = [](int v) { return (v > 0) - (v < 0); };
