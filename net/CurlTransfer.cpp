@@ -70,6 +70,17 @@ CURLcode PerformOnce(CURL* pCurl) {
     return code;
 }
 
+// libcurl counts its limit from its own start and in whole milliseconds, so
+// a timed-out attempt can end a little before the call's limit: an attempt
+// that timed out within the last 50 ms leaves no time for another.
+bool RanOutOfTime(CURLcode code, std::chrono::steady_clock::time_point start, long nTotalMs) {
+    if (code != CURLE_OPERATION_TIMEDOUT || nTotalMs <= 0)
+        return false;
+    auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - start);
+    return long(elapsed.count()) + 50 >= nTotalMs;
+}
+
 void EnsureGlobalInit() {
     static std::once_flag s_once;
     std::call_once(s_once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
@@ -122,7 +133,7 @@ CURLcode CCurlTransfer::Perform(int attempts, long nTotalMs) {
         }
         m_strBody.clear();  // a retry never shows bytes of an earlier attempt
         code = PerformOnce(m_pCurl);
-        if (code == CURLE_OK)
+        if (code == CURLE_OK || RanOutOfTime(code, start, nTotalMs))
             break;
     }
     // The bytes of a failed transfer are never an answer.
