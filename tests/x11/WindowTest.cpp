@@ -1,0 +1,118 @@
+// Plain windows on the server: frame hints, title, class, size and the pixels they show.
+#include "X11Fixture.h"
+
+#include <X11/Xatom.h>
+#include <unistd.h>
+
+#include <cstring>
+
+#include "platform/kernel.h"
+
+namespace x11test {
+
+namespace {
+
+std::string StringProperty(Display* dpy, Window w, const char* name, Atom type) {
+    Atom actual = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(dpy, w, XInternAtom(dpy, name, False), 0, 1024, False, type, &actual,
+                       &format, &count, &after, &data);
+    std::string value = data != nullptr ? std::string(reinterpret_cast<char*>(data), count) : "";
+    if (data != nullptr)
+        XFree(data);
+    return value;
+}
+
+std::vector<long> LongProperty(Display* dpy, Window w, const char* name) {
+    Atom actual = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(dpy, w, XInternAtom(dpy, name, False), 0, 64, False, AnyPropertyType,
+                       &actual, &format, &count, &after, &data);
+    std::vector<long> values;
+    if (data != nullptr && format == 32)
+        values.assign(reinterpret_cast<long*>(data), reinterpret_cast<long*>(data) + count);
+    if (data != nullptr)
+        XFree(data);
+    return values;
+}
+
+uint32_t Rgb(COLORREF c) {
+    return (uint32_t(GetRValue(c)) << 16) | (uint32_t(GetGValue(c)) << 8) | GetBValue(c);
+}
+
+}  // namespace
+
+TEST_F(X11Test, WindowOpensUndecoratedAtItsSizeWithItsTitleAndClass) {
+    // The title arrives in code page 936 and must reach the server as UTF-8.
+    const char* utf8Title = reinterpret_cast<const char*>(u8"Lumora 线路");
+    HWND hwnd = OpenWindow(100, 80, 240, 160, 0, platform::Utf8ToAnsi(utf8Title).c_str());
+    ASSERT_TRUE(WaitViewable(hwnd));
+    Window w = Xid(hwnd);
+    RECT rect = ServerRect(hwnd);
+    EXPECT_EQ(rect.left, 100);
+    EXPECT_EQ(rect.top, 80);
+    EXPECT_EQ(rect.right - rect.left, 240);
+    EXPECT_EQ(rect.bottom - rect.top, 160);
+    Atom utf8 = XInternAtom(m_observer, "UTF8_STRING", False);
+    EXPECT_EQ(StringProperty(m_observer, w, "_NET_WM_NAME", utf8), utf8Title);
+    EXPECT_EQ(StringProperty(m_observer, w, "WM_NAME", AnyPropertyType), utf8Title);
+    std::vector<long> motif = LongProperty(m_observer, w, "_MOTIF_WM_HINTS");
+    ASSERT_EQ(motif.size(), 5u);
+    EXPECT_EQ(motif[0], 2);  // decorations field given
+    EXPECT_EQ(motif[2], 0);  // and none of them
+    XClassHint hint{};
+    ASSERT_TRUE(XGetClassHint(m_observer, w, &hint));
+    EXPECT_STREQ(hint.res_class, "LumoraX11Test");
+    XFree(hint.res_name);
+    XFree(hint.res_class);
+    std::vector<long> pid = LongProperty(m_observer, w, "_NET_WM_PID");
+    ASSERT_EQ(pid.size(), 1u);
+    EXPECT_EQ(pid[0], long(getpid()));
+}
+
+TEST_F(X11Test, ServerShowsExactlyThePaintedPixels) {
+    HWND hwnd = OpenWindow(10, 10, 120, 90);
+    ASSERT_TRUE(WaitViewable(hwnd));
+    PumpFor(100);
+    XImage* image = XGetImage(m_observer, Xid(hwnd), 0, 0, 120, 90, AllPlanes, ZPixmap);
+    ASSERT_NE(image, nullptr);
+    int wrong = 0;
+    for (int y = 0; y < 90; ++y) {
+        for (int x = 0; x < 120; ++x) {
+            int quadrant = (x >= 60 ? 1 : 0) + (y >= 45 ? 2 : 0);
+            uint32_t got = uint32_t(XGetPixel(image, x, y)) & 0xffffff;
+            wrong += got != Rgb(QuadrantColour(quadrant)) ? 1 : 0;
+        }
+    }
+    XDestroyImage(image);
+    EXPECT_EQ(wrong, 0);
+}
+
+TEST_F(X11Test, DeleteRequestFromTheManagerBecomesClose) {
+    HWND hwnd = OpenWindow(10, 10, 80, 60);
+    ASSERT_TRUE(WaitViewable(hwnd));
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = Xid(hwnd);
+    event.xclient.message_type = XInternAtom(m_observer, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = long(XInternAtom(m_observer, "WM_DELETE_WINDOW", False));
+    XSendEvent(m_observer, Xid(hwnd), False, NoEventMask, &event);
+    XFlush(m_observer);
+    EXPECT_TRUE(PumpUntil([&] { return Received(WM_CLOSE); }));
+}
+
+TEST_F(X11Test, WorkAreaIsTheScreenWithoutAManager) {
+    std::vector<platform::user::NativeMonitor> monitors = m_backend->Monitors();
+    ASSERT_FALSE(monitors.empty());
+    EXPECT_EQ(monitors[0].bounds.right - monitors[0].bounds.left, 1280);
+    EXPECT_EQ(monitors[0].bounds.bottom - monitors[0].bounds.top, 800);
+    EXPECT_EQ(std::memcmp(&monitors[0].workArea, &monitors[0].bounds, sizeof(RECT)), 0);
+    EXPECT_TRUE(monitors[0].primary);
+}
+
+}  // namespace x11test
