@@ -145,23 +145,29 @@ RECT X11Test::ServerRect(HWND hwnd) const {
     return RECT{x, y, x + attrs.width, y + attrs.height};
 }
 
+// Ready means managing: the manager has put its WM_STATE on a probe window.
 void X11Test::StartWindowManager() {
     m_helpers.push_back(std::make_unique<ChildProcess>(
         std::vector<std::string>{"openbox", "--sm-disable"}, m_server->Display()));
-    Atom check = XInternAtom(m_observer, "_NET_SUPPORTING_WM_CHECK", False);
+    Window probe =
+        XCreateSimpleWindow(m_observer, DefaultRootWindow(m_observer), 0, 0, 10, 10, 0, 0, 0);
+    Atom wmState = XInternAtom(m_observer, "WM_STATE", False);
     bool up = WaitFor(
         [&] {
+            XMapWindow(m_observer, probe);
             Atom type = None;
             int format = 0;
             unsigned long count = 0, after = 0;
             unsigned char* data = nullptr;
-            XGetWindowProperty(m_observer, DefaultRootWindow(m_observer), check, 0, 1, False,
-                               AnyPropertyType, &type, &format, &count, &after, &data);
+            XGetWindowProperty(m_observer, probe, wmState, 0, 1, False, AnyPropertyType, &type,
+                               &format, &count, &after, &data);
             if (data != nullptr)
                 XFree(data);
             return count == 1;
         },
         WAIT_MS * 2);
+    XDestroyWindow(m_observer, probe);
+    XSync(m_observer, False);
     ASSERT_TRUE(up) << "openbox did not start";
 }
 
