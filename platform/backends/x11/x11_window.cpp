@@ -225,8 +225,13 @@ void X11Backend::ShowNativeWindow(HWND hwnd, bool show, bool activate) {
         WriteSizeHints(*record);
     }
     UpdateMapping(*record);
-    if (show && activate && record->mapped)
+    if (show && activate && record->mapped && record->TopLevel()) {
         XRaiseWindow(m_connection->Dpy(), record->xid);
+        // With no manager to hand out the focus, a window shown active takes it
+        // itself; it is viewable as soon as the server has read the map request.
+        if ((record->exStyle & WS_EX_NOACTIVATE) == 0 && !m_connection->HasWindowManager())
+            XSetInputFocus(m_connection->Dpy(), record->xid, RevertToParent, CurrentTime);
+    }
     XFlush(m_connection->Dpy());
 }
 
