@@ -21,6 +21,26 @@ TEST_F(X11Test, PointerInputArrivesInClientCoordinates) {
     EXPECT_EQ(Last(WM_LBUTTONUP)->lParam, MAKELPARAM(40, 50));
 }
 
+TEST_F(X11Test, CaptureTakesThePointerOutsideTheWindow) {
+    HWND hwnd = OpenWindow(200, 150, 160, 120);
+    ASSERT_TRUE(WaitViewable(hwnd));
+    MovePointer(210, 160);
+    ASSERT_TRUE(PumpUntil([&] { return Received(WM_MOUSEMOVE); }));
+    SetCapture(hwnd);
+    XSync(m_backend->NativeDisplay(), False);
+    MovePointer(180, 140);
+    ASSERT_TRUE(PumpUntil([&] {
+        const Recorded* move = Last(WM_MOUSEMOVE);
+        return move != nullptr && move->lParam == MAKELPARAM(-20, -10);
+    }));
+    ReleaseCapture();
+    XSync(m_backend->NativeDisplay(), False);  // the ungrab is in before the next motion
+    m_script.messages.clear();
+    MovePointer(170, 130);
+    PumpFor(100);
+    EXPECT_FALSE(Received(WM_MOUSEMOVE));
+}
+
 TEST_F(X11Test, WheelNotchesBecomeOneWheelMessageEach) {
     HWND hwnd = OpenWindow(200, 150, 160, 120);
     ASSERT_TRUE(WaitViewable(hwnd));

@@ -2,6 +2,7 @@
 #include "X11Fixture.h"
 
 #include <X11/Xatom.h>
+#include <X11/extensions/shape.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -90,6 +91,28 @@ TEST_F(X11Test, ServerShowsExactlyThePaintedPixels) {
     }
     XDestroyImage(image);
     EXPECT_EQ(wrong, 0);
+}
+
+TEST_F(X11Test, WindowRegionBecomesTheBoundingShape) {
+    HWND hwnd = OpenWindow(10, 10, 120, 90);
+    ASSERT_TRUE(WaitViewable(hwnd));
+    SetWindowRgn(hwnd, CreateRectRgn(10, 5, 110, 85), TRUE);
+    PumpFor(50);
+    int count = 0, ordering = 0;
+    XRectangle* rects =
+        XShapeGetRectangles(m_observer, Xid(hwnd), ShapeBounding, &count, &ordering);
+    ASSERT_EQ(count, 1);
+    EXPECT_EQ(rects[0].x, 10);
+    EXPECT_EQ(rects[0].y, 5);
+    EXPECT_EQ(rects[0].width, 100);
+    EXPECT_EQ(rects[0].height, 80);
+    XFree(rects);
+    SetWindowRgn(hwnd, nullptr, TRUE);  // back to the whole window
+    PumpFor(50);
+    rects = XShapeGetRectangles(m_observer, Xid(hwnd), ShapeBounding, &count, &ordering);
+    ASSERT_EQ(count, 1);
+    EXPECT_EQ(rects[0].width, 120);
+    XFree(rects);
 }
 
 TEST_F(X11Test, DeleteRequestFromTheManagerBecomesClose) {
