@@ -2,9 +2,10 @@
 #include <sys/resource.h>
 
 #include <cstdio>
-#include <string>
+#include <cstdlib>
 
-#include "platform/backends/x11/x11_backend.h"
+#include "platform/backends/x11/display_choice.h"
+#include "platform/user.h"
 #include "tests/x11/XServerProcess.h"
 
 namespace {
@@ -44,16 +45,12 @@ HWND OpenIdleWindow() {
 
 int main() {
     x11test::Xvfb server;
-    std::string why;
-    platform::x11::Connection* connection =
-        server.Display().empty() ? nullptr
-                                 : platform::x11::Connection::Open(server.Display().c_str(), why);
-    if (connection == nullptr) {
-        std::fprintf(stderr, "x11_idle_measure: no X server (%s)\n", why.c_str());
+    if (server.Display().empty()) {
+        std::fprintf(stderr, "x11_idle_measure: Xvfb did not start\n");
         return 1;
     }
-    auto* backend = new platform::x11::X11Backend(connection);
-    platform::user::InstallBackend(backend);
+    setenv("DISPLAY", server.Display().c_str(), 1);
+    platform::x11::RequireDisplay("x11_idle_measure");
     HWND hwnd = OpenIdleWindow();
     SetTimer(hwnd, 1, IDLE_MS, nullptr);
     double start = CpuSeconds();
@@ -64,7 +61,5 @@ int main() {
     std::printf("idle window for %.1f s: %.3f s CPU, %.2f %% of one core\n", IDLE_MS / 1000.0, used,
                 100.0 * used / (IDLE_MS / 1000.0));
     DestroyWindow(hwnd);
-    platform::user::InstallBackend(nullptr);
-    delete backend;
     return 0;
 }
