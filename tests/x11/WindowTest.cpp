@@ -115,6 +115,25 @@ TEST_F(X11Test, WindowRegionBecomesTheBoundingShape) {
     XFree(rects);
 }
 
+TEST_F(X11Test, OwnedWindowIsTransientAndModalWhileItsOwnerIsDisabled) {
+    HWND owner = OpenWindow(10, 10, 200, 150);
+    ASSERT_TRUE(WaitViewable(owner));
+    EnableWindow(owner, FALSE);
+    HWND owned = CreateWindowExA(0, "LumoraX11Test", "owned", WS_POPUP, 40, 40, 100, 60, owner,
+                                 nullptr, nullptr, nullptr);
+    ASSERT_NE(owned, nullptr);
+    m_windows.insert(m_windows.begin(), owned);  // destroyed before its owner
+    ShowWindow(owned, SW_SHOW);
+    ASSERT_TRUE(WaitViewable(owned));
+    Window transientFor = None;
+    ASSERT_TRUE(XGetTransientForHint(m_observer, Xid(owned), &transientFor));
+    EXPECT_EQ(transientFor, Xid(owner));
+    std::vector<long> state = LongProperty(m_observer, Xid(owned), "_NET_WM_STATE");
+    ASSERT_EQ(state.size(), 1u);
+    EXPECT_EQ(Atom(state[0]), XInternAtom(m_observer, "_NET_WM_STATE_MODAL", False));
+    EnableWindow(owner, TRUE);
+}
+
 TEST_F(X11Test, DeleteRequestFromTheManagerBecomesClose) {
     HWND hwnd = OpenWindow(10, 10, 80, 60);
     ASSERT_TRUE(WaitViewable(hwnd));
