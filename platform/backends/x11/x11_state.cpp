@@ -48,11 +48,12 @@ void X11Backend::SetNativeState(HWND hwnd, NativeWindowState state) {
     bool managed = m_connection->HasWindowManager();
     if (state == NativeWindowState::Minimised) {
         // Without a manager nobody would answer the iconify request: hide it ourselves.
-        if (managed)
+        if (managed) {
             XIconifyWindow(dpy, record->xid, m_connection->Screen());
-        else if (record->mapped)
+        } else if (record->mapped) {
             XUnmapWindow(dpy, record->xid);
-        record->mapped = !managed ? false : record->mapped;
+            record->mapped = false;
+        }
         XFlush(dpy);
         return;
     }

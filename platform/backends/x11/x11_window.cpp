@@ -135,7 +135,7 @@ void X11Backend::SetProperties(const WindowRecord& record) {
     Atom type = record.ClickThrough() ? a.netTypeTooltip : a.netTypeNormal;
     XChangeProperty(dpy, record.xid, a.netWmWindowType, XA_ATOM, 32, PropModeReplace,
                     reinterpret_cast<unsigned char*>(&type), 1);
-    WindowRecord* owner = m_windows.count(record.owner) != 0 ? &m_windows[record.owner] : nullptr;
+    WindowRecord* owner = record.owner != nullptr ? Find(record.owner) : nullptr;
     if (owner != nullptr)
         XSetTransientForHint(dpy, record.xid, owner->xid);
     WriteSizeHints(record);
