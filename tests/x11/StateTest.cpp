@@ -44,6 +44,36 @@ TEST_F(X11Test, MinimiseAndRestoreFollowTheManager) {
     EXPECT_TRUE(PumpUntil([&] { return IsIconic(hwnd) == FALSE; }));
 }
 
+TEST_F(X11Test, MaximiseFillsTheWorkAreaAndTheManagerKnowsIt) {
+    StartWindowManager();
+    HWND hwnd = OpenWindow(100, 100, 200, 150);
+    ASSERT_TRUE(WaitViewable(hwnd));
+    ShowWindow(hwnd, SW_MAXIMIZE);
+    EXPECT_TRUE(IsZoomed(hwnd));
+    Atom netState = XInternAtom(m_observer, "_NET_WM_STATE", False);
+    Atom vert = XInternAtom(m_observer, "_NET_WM_STATE_MAXIMIZED_VERT", False);
+    ASSERT_TRUE(PumpUntil([&] {
+        Atom type = None;
+        int format = 0;
+        unsigned long count = 0, after = 0;
+        unsigned char* data = nullptr;
+        XGetWindowProperty(m_observer, Xid(hwnd), netState, 0, 16, False, XA_ATOM, &type, &format,
+                           &count, &after, &data);
+        bool found = false;
+        for (unsigned long i = 0; data != nullptr && i < count; ++i)
+            found = found || reinterpret_cast<Atom*>(data)[i] == vert;
+        if (data != nullptr)
+            XFree(data);
+        return found;
+    }));
+    EXPECT_TRUE(PumpUntil([&] { return ServerRect(hwnd).right - ServerRect(hwnd).left == 1280; }));
+    PumpFor(100);
+    EXPECT_TRUE(IsZoomed(hwnd));
+    ShowWindow(hwnd, SW_RESTORE);
+    EXPECT_TRUE(PumpUntil([&] { return ServerRect(hwnd).right - ServerRect(hwnd).left == 200; }));
+    EXPECT_FALSE(IsZoomed(hwnd));
+}
+
 TEST_F(X11Test, MinimiseWithoutAManagerHidesAndRestoreShows) {
     HWND hwnd = OpenWindow(100, 100, 200, 150);
     ASSERT_TRUE(WaitViewable(hwnd));
