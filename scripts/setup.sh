@@ -14,7 +14,7 @@ PACKAGES=(
   libpixman-1-dev libfreetype-dev libfontconfig-dev libx11-dev libxext-dev libxrandr-dev libxtst-dev
   libcpp-httplib-dev
   # fonts (CJK fallback), X server for the x11 tests and the demo, tools
-  fonts-wqy-microhei fonts-dejavu-core fontconfig xvfb x11-utils curl python3 python3-pil
+  fonts-wqy-microhei fonts-dejavu-core fontconfig xvfb x11-utils openbox xcompmgr curl python3 python3-pil
 )
 
 missing=()

@@ -1,0 +1,89 @@
+// What changes behind the program's back: window state set by the manager, compositors coming and
+// going.
+#include "platform/backends/x11/x11_platform_first.h"
+
+#include <X11/Xatom.h>
+
+#include "platform/backends/x11/x11_backend.h"
+
+namespace platform::x11 {
+
+using namespace platform::user;
+
+namespace {
+
+constexpr long WM_STATE_ICONIC = 3;
+
+bool Contains(const std::vector<long>& atoms, Atom atom) {
+    for (long a : atoms) {
+        if (Atom(a) == atom)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void X11Backend::OnProperty(const XPropertyEvent& e) {
+    const Atoms& a = m_connection->A();
+    if (e.window == m_connection->Root()) {
+        // Compositors seldom announce themselves; root changes are a cheap moment to look.
+        return CompositorMayHaveChanged();
+    }
+    if (e.atom != a.netWmState && e.atom != a.wmState)
+        return;
+    NativeEvent out;
+    {
+        std::lock_guard<std::recursive_mutex> guard(m_lock);
+        WindowRecord* record = FindX(e.window);
+        if (record == nullptr || !record->TopLevel())
+            return;
+        std::vector<long> net = m_connection->LongProperty(record->xid, a.netWmState, XA_ATOM);
+        std::vector<long> icccm = m_connection->LongProperty(record->xid, a.wmState, a.wmState);
+        bool iconic =
+            Contains(net, a.netStateHidden) || (!icccm.empty() && icccm[0] == WM_STATE_ICONIC);
+        bool maximised = Contains(net, a.netStateMaxVert) && Contains(net, a.netStateMaxHorz);
+        NativeWindowState state = iconic      ? NativeWindowState::Minimised
+                                  : maximised ? NativeWindowState::Maximised
+                                              : NativeWindowState::Normal;
+        // Only a change on the server's side is news; the core knows what it asked for.
+        if (state == record->seenState)
+            return;
+        record->seenState = state;
+        out.kind = NativeEventKind::StateChange;
+        out.hwnd = record->hwnd;
+        out.state = state;
+    }
+    TranslateNativeEvent(out);
+}
+
+void X11Backend::CompositorMayHaveChanged() {
+    std::vector<HWND> repaint;
+    {
+        std::lock_guard<std::recursive_mutex> guard(m_lock);
+        Window owner = m_connection->CompositorOwner();
+        if (owner == m_compositor)
+            return;
+        m_compositor = owner;
+        if (owner != None)
+            XSelectInput(m_connection->Dpy(), owner, StructureNotifyMask);
+        for (auto& [hwnd, record] : m_windows) {
+            if (!record.argb)
+                continue;
+            UpdateMapping(record);
+            ApplyBounding(record, nullptr);
+            repaint.push_back(hwnd);
+        }
+        XFlush(m_connection->Dpy());
+    }
+    // The kept pixels are shown again, converted for the new situation.
+    for (HWND hwnd : repaint) {
+        NativeEvent out;
+        out.kind = KIND_EXPOSE;
+        out.hwnd = hwnd;
+        out.damage = RECT{0, 0, 32767, 32767};
+        TranslateNativeEvent(out);
+    }
+}
+
+}  // namespace platform::x11

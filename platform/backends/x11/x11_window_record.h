@@ -1,0 +1,42 @@
+// What the X11 backend keeps about one of its windows.
+#pragma once
+
+#include "platform/backends/x11/x11_platform_first.h"
+
+#include <X11/Xlib.h>
+
+#include <memory>
+
+#include "platform/backends/x11/x11_image.h"
+#include "platform/user/backend.h"
+
+namespace platform::x11 {
+
+struct WindowRecord {
+    HWND hwnd = nullptr;
+    Window xid = None;
+    Colormap colormap = None;  // own colormap of an ARGB window
+    GC gc = nullptr;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    HWND parent = nullptr;
+    HWND owner = nullptr;
+    RECT rect{};          // last geometry asked for or reported
+    bool argb = false;    // made with the 32-bit visual
+    bool shown = false;   // the core wants it visible
+    bool mapped = false;  // asked the server to map it
+    bool perPixelAlpha = false;
+    BYTE constantAlpha = 255;
+    HRGN bounding = nullptr;   // window region, client coordinates
+    bool inputEmpty = false;   // click-through
+    bool alphaShaped = false;  // bounding shape follows the pixels' alpha
+    platform::user::NativeWindowState seenState = platform::user::NativeWindowState::Normal;
+    platform::user::NativeCursor cursor = platform::user::NativeCursor::Arrow;
+    std::unique_ptr<Image> image;
+
+    bool Layered() const { return (exStyle & WS_EX_LAYERED) != 0; }
+    bool ClickThrough() const { return (exStyle & WS_EX_TRANSPARENT) != 0; }
+    bool TopLevel() const { return (style & WS_CHILD) == 0; }
+};
+
+}  // namespace platform::x11

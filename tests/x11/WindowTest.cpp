@@ -1,0 +1,160 @@
+// Plain windows on the server: frame hints, title, class, size and the pixels they show.
+#include "X11Fixture.h"
+
+#include <X11/Xatom.h>
+#include <X11/extensions/shape.h>
+#include <unistd.h>
+
+#include <cstring>
+
+#include "platform/kernel.h"
+
+namespace x11test {
+
+namespace {
+
+std::string StringProperty(Display* dpy, Window w, const char* name, Atom type) {
+    Atom actual = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(dpy, w, XInternAtom(dpy, name, False), 0, 1024, False, type, &actual,
+                       &format, &count, &after, &data);
+    std::string value = data != nullptr ? std::string(reinterpret_cast<char*>(data), count) : "";
+    if (data != nullptr)
+        XFree(data);
+    return value;
+}
+
+std::vector<long> LongProperty(Display* dpy, Window w, const char* name) {
+    Atom actual = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(dpy, w, XInternAtom(dpy, name, False), 0, 64, False, AnyPropertyType,
+                       &actual, &format, &count, &after, &data);
+    std::vector<long> values;
+    if (data != nullptr && format == 32)
+        values.assign(reinterpret_cast<long*>(data), reinterpret_cast<long*>(data) + count);
+    if (data != nullptr)
+        XFree(data);
+    return values;
+}
+
+uint32_t Rgb(COLORREF c) {
+    return (uint32_t(GetRValue(c)) << 16) | (uint32_t(GetGValue(c)) << 8) | GetBValue(c);
+}
+
+}  // namespace
+
+TEST_F(X11Test, WindowOpensUndecoratedAtItsSizeWithItsTitleAndClass) {
+    // The title arrives in code page 936 and must reach the server as UTF-8.
+    const char* utf8Title = reinterpret_cast<const char*>(u8"Lumora 线路");
+    HWND hwnd = OpenWindow(100, 80, 240, 160, 0, platform::Utf8ToAnsi(utf8Title).c_str());
+    ASSERT_TRUE(WaitViewable(hwnd));
+    Window w = Xid(hwnd);
+    RECT rect = ServerRect(hwnd);
+    EXPECT_EQ(rect.left, 100);
+    EXPECT_EQ(rect.top, 80);
+    EXPECT_EQ(rect.right - rect.left, 240);
+    EXPECT_EQ(rect.bottom - rect.top, 160);
+    Atom utf8 = XInternAtom(m_observer, "UTF8_STRING", False);
+    EXPECT_EQ(StringProperty(m_observer, w, "_NET_WM_NAME", utf8), utf8Title);
+    EXPECT_EQ(StringProperty(m_observer, w, "WM_NAME", AnyPropertyType), utf8Title);
+    std::vector<long> motif = LongProperty(m_observer, w, "_MOTIF_WM_HINTS");
+    ASSERT_EQ(motif.size(), 5u);
+    EXPECT_EQ(motif[0], 2);  // decorations field given
+    EXPECT_EQ(motif[2], 0);  // and none of them
+    XClassHint hint{};
+    ASSERT_TRUE(XGetClassHint(m_observer, w, &hint));
+    EXPECT_STREQ(hint.res_class, "LumoraX11Test");
+    XFree(hint.res_name);
+    XFree(hint.res_class);
+    std::vector<long> pid = LongProperty(m_observer, w, "_NET_WM_PID");
+    ASSERT_EQ(pid.size(), 1u);
+    EXPECT_EQ(pid[0], long(getpid()));
+}
+
+TEST_F(X11Test, ServerShowsExactlyThePaintedPixels) {
+    HWND hwnd = OpenWindow(10, 10, 120, 90);
+    ASSERT_TRUE(WaitViewable(hwnd));
+    PumpFor(100);
+    XImage* image = XGetImage(m_observer, Xid(hwnd), 0, 0, 120, 90, AllPlanes, ZPixmap);
+    ASSERT_NE(image, nullptr);
+    int wrong = 0;
+    for (int y = 0; y < 90; ++y) {
+        for (int x = 0; x < 120; ++x) {
+            int quadrant = (x >= 60 ? 1 : 0) + (y >= 45 ? 2 : 0);
+            uint32_t got = uint32_t(XGetPixel(image, x, y)) & 0xffffff;
+            wrong += got != Rgb(QuadrantColour(quadrant)) ? 1 : 0;
+        }
+    }
+    XDestroyImage(image);
+    EXPECT_EQ(wrong, 0);
+}
+
+TEST_F(X11Test, WindowRegionBecomesTheBoundingShape) {
+    HWND hwnd = OpenWindow(10, 10, 120, 90);
+    ASSERT_TRUE(WaitViewable(hwnd));
+    SetWindowRgn(hwnd, CreateRectRgn(10, 5, 110, 85), TRUE);
+    PumpFor(50);
+    int count = 0, ordering = 0;
+    XRectangle* rects =
+        XShapeGetRectangles(m_observer, Xid(hwnd), ShapeBounding, &count, &ordering);
+    ASSERT_EQ(count, 1);
+    EXPECT_EQ(rects[0].x, 10);
+    EXPECT_EQ(rects[0].y, 5);
+    EXPECT_EQ(rects[0].width, 100);
+    EXPECT_EQ(rects[0].height, 80);
+    XFree(rects);
+    SetWindowRgn(hwnd, nullptr, TRUE);  // back to the whole window
+    PumpFor(50);
+    rects = XShapeGetRectangles(m_observer, Xid(hwnd), ShapeBounding, &count, &ordering);
+    ASSERT_EQ(count, 1);
+    EXPECT_EQ(rects[0].width, 120);
+    XFree(rects);
+}
+
+TEST_F(X11Test, OwnedWindowIsTransientAndModalWhileItsOwnerIsDisabled) {
+    HWND owner = OpenWindow(10, 10, 200, 150);
+    ASSERT_TRUE(WaitViewable(owner));
+    EnableWindow(owner, FALSE);
+    HWND owned = CreateWindowExA(0, "LumoraX11Test", "owned", WS_POPUP, 40, 40, 100, 60, owner,
+                                 nullptr, nullptr, nullptr);
+    ASSERT_NE(owned, nullptr);
+    m_windows.insert(m_windows.begin(), owned);  // destroyed before its owner
+    ShowWindow(owned, SW_SHOW);
+    ASSERT_TRUE(WaitViewable(owned));
+    Window transientFor = None;
+    ASSERT_TRUE(XGetTransientForHint(m_observer, Xid(owned), &transientFor));
+    EXPECT_EQ(transientFor, Xid(owner));
+    std::vector<long> state = LongProperty(m_observer, Xid(owned), "_NET_WM_STATE");
+    ASSERT_EQ(state.size(), 1u);
+    EXPECT_EQ(Atom(state[0]), XInternAtom(m_observer, "_NET_WM_STATE_MODAL", False));
+    EnableWindow(owner, TRUE);
+}
+
+TEST_F(X11Test, DeleteRequestFromTheManagerBecomesClose) {
+    HWND hwnd = OpenWindow(10, 10, 80, 60);
+    ASSERT_TRUE(WaitViewable(hwnd));
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = Xid(hwnd);
+    event.xclient.message_type = XInternAtom(m_observer, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = long(XInternAtom(m_observer, "WM_DELETE_WINDOW", False));
+    XSendEvent(m_observer, Xid(hwnd), False, NoEventMask, &event);
+    XFlush(m_observer);
+    EXPECT_TRUE(PumpUntil([&] { return Received(WM_CLOSE); }));
+}
+
+TEST_F(X11Test, WorkAreaIsTheScreenWithoutAManager) {
+    std::vector<platform::user::NativeMonitor> monitors = m_backend->Monitors();
+    ASSERT_FALSE(monitors.empty());
+    EXPECT_EQ(monitors[0].bounds.right - monitors[0].bounds.left, 1280);
+    EXPECT_EQ(monitors[0].bounds.bottom - monitors[0].bounds.top, 800);
+    EXPECT_EQ(std::memcmp(&monitors[0].workArea, &monitors[0].bounds, sizeof(RECT)), 0);
+    EXPECT_TRUE(monitors[0].primary);
+}
+
+}  // namespace x11test
