@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/backends/x11/display_choice.h"
+#include "platform/backends/x11/x11.h"
 #include "platform/user.h"
 #include "tests/x11/XServerProcess.h"
 

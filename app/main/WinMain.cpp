@@ -1,7 +1,7 @@
 // The launcher's entry: prepare, (update gate, main window, message loop), tear down.
 #include "app/startup/StartUp.h"
 #include "app/update/UpdateGate.h"
-#include "platform/backends/x11/display_choice.h"
+#include "platform/backends/x11/x11.h"
 #include "platform/kernel.h"
 #include "ui/markup/SkinStore.h"
 

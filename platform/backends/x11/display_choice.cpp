@@ -1,5 +1,5 @@
 // The start-up choice between the X11 and the headless backend.
-#include "platform/backends/x11/display_choice.h"
+#include "platform/backends/x11/x11.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-// Chooses the display backend at start: X11 when DISPLAY names a display that opens.
+// The X11 backend's public face: choosing the display backend at start (X11 when DISPLAY opens).
 #pragma once
 
 namespace platform::x11 {
