@@ -1,7 +1,7 @@
 // Lists a region's rectangles straight from its pixman boxes.
 #include "platform/gdi/region_rects.h"
 
-#include "platform/gdi/GdiRegion.h"
+#include "platform/gdi/gdi_region.h"
 
 namespace gdi {
 
