@@ -1,4 +1,4 @@
-// What all window hosts of the process share: tables, default font and colours.
+// What all window hosts of the process share: tables, texts, default font and colours.
 #pragma once
 
 #include "platform/gdi.h"
@@ -10,6 +10,9 @@ namespace Orvik {
 struct WindowHostShared {
     CUIStringMap m_mapFonts;
     CUIStringMap m_mapImages;
+    CUIStringMap m_mapDefaultAttrs;
+    // Language texts by the decimal text of their id.
+    CUIStringMap m_mapLanguageTexts;
     // The system GUI font until a skin sets a shared default font.
     FontInfo m_DefaultFontInfo;
     DWORD m_dwDefaultDisabledColor = 0xFFA7A6AA;

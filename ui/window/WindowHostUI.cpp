@@ -42,10 +42,30 @@ CWindowHostUI::CWindowHostUI() {
 }
 
 CWindowHostUI::~CWindowHostUI() {
+    RunDelayedCleanup();
+    m_mapNameHash.RemoveAll();
+    if (m_pRoot != nullptr) {
+        IControlNodeUI* pRoot = m_pRoot;
+        m_pRoot = nullptr;
+        pRoot->Delete();
+    }
+    // Deleting the tree may have queued more.
+    RunDelayedCleanup();
     if (m_DefaultFontInfo.hFont != nullptr)
         DeleteObject(m_DefaultFontInfo.hFont);
+    RemoveAllTables();
+    ReleaseBuffers();
+}
+
+void CWindowHostUI::RemoveAllTables() {
     RemoveAllFonts(false);
     RemoveAllImages(false);
+    RemoveAllDefaultAttributeLists(false);
+    RemoveAllWindowCustomAttributes();
+    RemoveAllOptionGroups();
+    for (int i = 0; i < m_mapShadowAttrs.GetSize(); ++i)
+        delete static_cast<CUIString*>(m_mapShadowAttrs.Find(m_mapShadowAttrs.GetAt(i), false));
+    m_mapShadowAttrs.RemoveAll();
 }
 
 }  // namespace Orvik

@@ -1,23 +1,130 @@
-// The per-window UI host: for now its image and font tables and the process-wide ones.
+// The per-window UI host: the control tree of one window, its resources and its paint cycle.
 #pragma once
 
 #include "platform/gdi.h"
+#include "ui/core/UIPtrArray.h"
+#include "ui/core/UIRect.h"
 #include "ui/core/UIStringMap.h"
+#include "ui/render/ImagePaintState.h"
 #include "ui/render/SkinImage.h"
 #include "ui/window/FontInfo.h"
+#include "ui/window/IControlNodeUI.h"
+#include "ui/window/NotifyRecord.h"
 
 namespace Orvik {
 
 // One host per skinned window. Images and fonts live in per-window tables
 // or, with the shared flag or in shared-resources mode, in process-wide
 // tables that every host reads after its own. All tables have 83 buckets.
-// The root control, the paint cycle and event dispatch grow on this class.
+// The host owns the root of the tree and drives it through IControlNodeUI.
 class CWindowHostUI {
 public:
+    // The deferred-work message: delayed cleanup runs when it arrives.
+    static constexpr UINT WM_HOST_DEFERRED = 0x8001;
+    // Native timer that refreshes layered windows.
+    static constexpr UINT_PTR LAYERED_TIMER_ID = 8192;
+
     CWindowHostUI();
     ~CWindowHostUI();
     CWindowHostUI(const CWindowHostUI&) = delete;
     CWindowHostUI& operator=(const CWindowHostUI&) = delete;
+
+    // --- binding and tree (WindowHostTree.cpp) ---
+    // Empties the per-window tables and binds the window (once per window).
+    void Init(HWND hWnd, const char* pstrName = nullptr);
+    HWND GetHWND() const { return m_hWndPaint; }
+    const CUIString& GetName() const { return m_sName; }
+    // Takes ownership of the root; an old root goes to delayed cleanup.
+    bool AttachRoot(IControlNodeUI* pRoot);
+    CControlUI* GetRoot() const;
+    // Attaches a subtree (initialising it) and enters its names into the index.
+    bool InitControls(IControlNodeUI* pControl, CControlUI* pParent = nullptr);
+    bool RenameControl(IControlNodeUI* pControl, const char* pstrName);
+    // Drops every reference the host holds to a control being destroyed.
+    void ForgetControl(IControlNodeUI* pControl);
+    // Exact bytes; null when absent.
+    CControlUI* FindControlByName(const char* pstrName) const;
+    // The deepest visible, mouse-enabled control under the point.
+    CControlUI* FindControlAt(POINT pt) const;
+    // Case-insensitive name search below pParent (the root when null).
+    CControlUI* FindChildByName(IControlNodeUI* pParent, const char* pstrName) const;
+    // Detaches the subtree now and deletes it at the next deferred-work message.
+    void AddDelayedCleanup(IControlNodeUI* pControl);
+    // Deletes what waits for cleanup; the deferred-work message runs it.
+    void RunDelayedCleanup();
+    int GetDelayedCleanupCount() const { return m_aDelayedCleanup.GetSize(); }
+
+    // --- focus, notifications and listeners: the seams event dispatch fills ---
+    CControlUI* GetFocus() const;
+    // Only moving the focus to nothing is possible until events are dispatched.
+    void SetFocus(IControlNodeUI* pControl, bool bFocusWnd = true);
+    void SetUseVirtualWindow(bool bUse) { m_bUsedVirtualWnd = bUse; }
+    bool IsUsingVirtualWindow() const { return m_bUsedVirtualWnd; }
+    bool AddNotifier(INotifyUI* pNotifier);
+    bool RemoveNotifier(INotifyUI* pNotifier);
+    // Delivers the notification to every notifier; async is queued later work.
+    void SendNotify(CControlUI* pSender, const char* pstrType, WPARAM wParam = 0,
+                    LPARAM lParam = 0);
+    void AddMouseLeaveListener(IControlNodeUI* pControl);
+    void RemoveMouseLeaveListener(IControlNodeUI* pControl);
+    bool AddOverlayPaint(IControlNodeUI* pControl);
+    bool RemoveOverlayPaint(IControlNodeUI* pControl);
+    // Answers the native messages the host handles itself: deferred work,
+    // paint and print. False for everything else.
+    bool MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
+
+    // --- invalidation and layout (WindowHostPaint.cpp) ---
+    void Invalidate();
+    // Clamps left and top to 0 and right and bottom to at least left and top.
+    void Invalidate(const RECT& rc);
+    void RequestLayoutPass() { m_bUpdateNeeded = true; }
+    bool IsLayoutPassNeeded() const { return m_bUpdateNeeded; }
+    // The paint cycle for the window's update area (or the layered dirty area).
+    void PaintWindow();
+    // Paints the whole tree into hDC, as for the platform's print request.
+    void PrintClient(HDC hDC);
+    HDC GetBackDC() const { return m_hDcOffscreen; }
+    HBITMAP GetBackBitmap() const { return m_hbmpOffscreen; }
+
+    // --- window attributes (WindowHostAttributes.cpp) ---
+    void SetWindowAttribute(const char* pstrName, const char* pstrValue);
+    SIZE GetInitSize() const { return m_szInitWindowSize; }
+    void SetInitSize(int cx, int cy);
+    const CUIRect& GetSizeBox() const { return m_rcSizeBox; }
+    const CUIRect& GetCaptionRect() const { return m_rcCaption; }
+    SIZE GetRoundCorner() const { return m_szRoundCorner; }
+    SIZE GetMinInfo() const { return m_szMinWindow; }
+    SIZE GetMaxInfo() const { return m_szMaxWindow; }
+    bool IsShowDirty() const { return m_bShowUpdateRect; }
+    bool IsNoActivate() const { return m_bNoActivate; }
+    BYTE GetOpacity() const { return m_nOpacity; }
+    bool IsLayered() const { return m_bLayered; }
+    void SetOpacity(BYTE nOpacity);
+    void SetLayered(bool bLayered);
+    void SetLayeredOpacity(BYTE nOpacity);
+    void SetLayeredImage(const char* pstrImage);
+    const ImagePaintState& GetLayeredImage() const { return m_diLayered; }
+    // Shadow settings, kept until the drop shadow reads them.
+    const CUIStringMap& GetShadowAttributes() const { return m_mapShadowAttrs; }
+    void AddWindowCustomAttribute(const char* pstrName, const char* pstrValue);
+    const char* GetWindowCustomAttribute(const char* pstrName) const;
+    void RemoveAllWindowCustomAttributes();
+
+    // --- default attribute lists and option groups (WindowHostLists.cpp) ---
+    void AddDefaultAttributeList(const char* pstrControlName, const char* pstrList,
+                                 bool bShared = false);
+    const char* GetDefaultAttributeList(const char* pstrControlName) const;
+    void RemoveAllDefaultAttributeLists(bool bShared = false);
+    bool AddOptionGroup(const char* pstrGroupName, IControlNodeUI* pControl);
+    CUIPtrArray* GetOptionGroup(const char* pstrGroupName) const;
+    void RemoveOptionFromGroup(const char* pstrGroupName, IControlNodeUI* pControl);
+    void RemoveAllOptionGroups();
+
+    // --- language texts, process-wide (WindowHostLanguage.cpp) ---
+    static void SetLanguageText(int nId, const char* pstrText);
+    static const char* GetLanguageText(int nId);
+    // Replaces every "%{id}" token that has a text.
+    static void ExpandLanguageTokens(CUIString& str);
 
     // The window's DC; null until a window is bound.
     HDC GetPaintDC() const { return m_hDcPaint; }
@@ -67,6 +174,22 @@ public:
     void RemoveAllFonts(bool bShared = false);
 
 private:
+    // Paint cycle passes (WindowHostPaint.cpp, WindowHostLayered.cpp).
+    void PaintNoRoot();
+    bool TakeAreaToRepaint(RECT& rcPaint);
+    bool RunLayoutPass(const RECT& rcClient);
+    void LayoutPendingControls();
+    void EnsureBackBuffer(const RECT& rcClient);
+    void ReleaseBuffers();
+    void PaintIntoBackBuffer(HDC hDC, const RECT& rcPaint);
+    void ComposeLayered(const RECT& rcClient, const RECT& rcPaint);
+    void PresentLayered(const RECT& rcClient);
+    void DrawDirtyOutline(HDC hDC, const RECT& rcPaint);
+    void SendWindowInit();
+    void PostDeferredWork();
+    void ClearTreeState();
+    void RemoveAllTables();
+
     CUIStringMap& ImageTable(bool bShared);
     CUIStringMap& FontTable(bool bShared);
     // Measures a record whose metrics are still empty.
@@ -76,7 +199,51 @@ private:
     // window is bound.
     HDC MeasureDC() const;
 
+    CUIString m_sName;
+    HWND m_hWndPaint = nullptr;
     HDC m_hDcPaint = nullptr;
+    HDC m_hDcOffscreen = nullptr;
+    HDC m_hDcMask = nullptr;
+    HBITMAP m_hbmpOffscreen = nullptr;
+    BYTE* m_pOffscreenBits = nullptr;
+    HBITMAP m_hbmpMask = nullptr;
+    BYTE* m_pMaskBits = nullptr;
+    bool m_bNoActivate = false;
+    bool m_bShowUpdateRect = false;
+    IControlNodeUI* m_pRoot = nullptr;
+    IControlNodeUI* m_pFocus = nullptr;
+    IControlNodeUI* m_pEventHover = nullptr;
+    IControlNodeUI* m_pEventClick = nullptr;
+    IControlNodeUI* m_pEventKey = nullptr;
+    SIZE m_szMinWindow = {0, 0};
+    SIZE m_szMaxWindow = {0, 0};
+    SIZE m_szInitWindowSize = {0, 0};
+    CUIRect m_rcSizeBox;
+    SIZE m_szRoundCorner = {0, 0};
+    CUIRect m_rcCaption;
+    bool m_bFirstLayout = true;
+    bool m_bUpdateNeeded = false;
+    bool m_bFocusNeeded = false;
+    BYTE m_nOpacity = 255;
+    bool m_bLayered = false;
+    bool m_bLayeredChanged = false;
+    CUIRect m_rcLayeredUpdate;
+    ImagePaintState m_diLayered;
+    bool m_bIsPainting = false;
+    bool m_bUsedVirtualWnd = false;
+    bool m_bAsyncNotifyPosted = false;
+    CUIPtrArray m_aNotifiers;
+    CUIPtrArray m_aPostPaintControls;
+    CUIPtrArray m_aNativeWindow;
+    CUIPtrArray m_aNativeWindowControl;
+    CUIPtrArray m_aDelayedCleanup;
+    CUIPtrArray m_aFoundControls;
+    CUIPtrArray m_aNeedMouseLeaveNeeded;
+    CUIStringMap m_mapNameHash;
+    CUIStringMap m_mapWindowCustomAttrs;
+    CUIStringMap m_mapOptionGroups;
+    CUIStringMap m_mapDefaultAttrs;
+    CUIStringMap m_mapShadowAttrs;
     bool m_bSharedResources = false;
     DWORD m_dwDefaultDisabledColor;
     DWORD m_dwDefaultFontColor;
