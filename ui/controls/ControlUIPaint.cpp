@@ -3,6 +3,7 @@
 #include "ui/controls/TreeRect.h"
 #include "ui/render/ClipScope.h"
 #include "ui/render/DrawEngine.h"
+#include "ui/window/WindowHostUI.h"
 
 namespace Orvik {
 

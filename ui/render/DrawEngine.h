@@ -3,12 +3,11 @@
 
 #include "platform/gdi.h"
 #include "ui/core/UIResName.h"
+#include "ui/render/IRenderResources.h"
 #include "ui/render/ImagePaintState.h"
 #include "ui/render/SkinImage.h"
 
 namespace Orvik {
-
-class CWindowHostUI;
 
 // Every operation takes plain records and a device context; nothing is
 // remembered between calls. Colours are 0xAARRGGBB values.
@@ -32,7 +31,7 @@ public:
     // host's cache on the first call. False when the image cannot be had;
     // a failed load is not retried until the state is reset. Without a DC
     // the image is only loaded.
-    static bool DrawImageDescriptor(HDC hDC, CWindowHostUI* pHost, const RECT& rcItem,
+    static bool DrawImageDescriptor(HDC hDC, IRenderResources* pHost, const RECT& rcItem,
                                     const RECT& rcPaint, ImagePaintState& state);
 
     // Alpha 0 draws nothing, 255 fills opaque, anything between blends.

@@ -4,7 +4,6 @@
 #include "ui/render/DrawEngine.h"
 #include "ui/render/ImageDescriptor.h"
 #include "ui/render/RenderRect.h"
-#include "ui/window/WindowHostUI.h"
 
 namespace Orvik {
 
@@ -12,7 +11,7 @@ namespace {
 
 // First use of a state: parse the descriptor and fetch the image. Never
 // repeated for the same state, so a missing file costs one lookup.
-bool ResolveImage(CWindowHostUI* pHost, ImagePaintState& state) {
+bool ResolveImage(IRenderResources* pHost, ImagePaintState& state) {
     if (state.bAttempted)
         return false;
     state.bAttempted = true;
@@ -20,7 +19,7 @@ bool ResolveImage(CWindowHostUI* pHost, ImagePaintState& state) {
         return false;
     ImageLoadRequest request;
     ParseImageDescriptor(state, request);
-    state.pImage = pHost->FindOrLoadImage(state.strImageName, request.GetType(), request.dwMask);
+    state.pImage = pHost->LookupOrLoadImage(state.strImageName, request.GetType(), request.dwMask);
     if (state.pImage == nullptr)
         return false;
     if (state.rcSource.IsNull())
@@ -40,7 +39,7 @@ RECT PlaceDestination(const RECT& rcItem, const CUIRect& rcDest) {
 
 }  // namespace
 
-bool CDrawEngine::DrawImageDescriptor(HDC hDC, CWindowHostUI* pHost, const RECT& rcItem,
+bool CDrawEngine::DrawImageDescriptor(HDC hDC, IRenderResources* pHost, const RECT& rcItem,
                                       const RECT& rcPaint, ImagePaintState& state) {
     if (pHost == nullptr)
         return true;

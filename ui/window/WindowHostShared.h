@@ -3,7 +3,7 @@
 
 #include "platform/gdi.h"
 #include "ui/core/UIStringMap.h"
-#include "ui/window/FontInfo.h"
+#include "ui/render/FontInfo.h"
 
 namespace Orvik {
 

@@ -5,9 +5,10 @@
 #include "ui/core/UIPtrArray.h"
 #include "ui/core/UIRect.h"
 #include "ui/core/UIStringMap.h"
+#include "ui/render/FontInfo.h"
+#include "ui/render/IRenderResources.h"
 #include "ui/render/ImagePaintState.h"
 #include "ui/render/SkinImage.h"
-#include "ui/window/FontInfo.h"
 #include "ui/window/IControlNodeUI.h"
 #include "ui/window/NotifyRecord.h"
 
@@ -17,7 +18,7 @@ namespace Orvik {
 // or, with the shared flag or in shared-resources mode, in process-wide
 // tables that every host reads after its own. All tables have 83 buckets.
 // The host owns the root of the tree and drives it through IControlNodeUI.
-class CWindowHostUI {
+class CWindowHostUI : public IRenderResources {
 public:
     // The deferred-work message: delayed cleanup runs when it arrives.
     static constexpr UINT WM_HOST_DEFERRED = 0x8001;
@@ -172,6 +173,20 @@ public:
     // The window's default font while it has a face, else the process one.
     FontInfo* GetDefaultFontInfo();
     void RemoveAllFonts(bool bShared = false);
+
+    // --- what the draw engine reads (WindowHostRender.cpp) ---
+    SkinImage* LookupImage(const char* pstrName) override;
+    SkinImage* LookupOrLoadImage(const char* pstrName, const char* pstrType, DWORD dwMask) override;
+    FontInfo* LookupFont(int nId) override;
+    FontInfo* LookupDefaultFont() override;
+    FontInfo* LookupFontByStyle(const char* pstrFaceName, int nSize, bool bBold, bool bUnderline,
+                                bool bItalic) override;
+    FontInfo* CreateWindowFont(int nId, const char* pstrFaceName, int nSize, bool bBold,
+                               bool bUnderline, bool bItalic) override;
+    DWORD LinkTextColor() const override { return m_dwDefaultLinkFontColor; }
+    DWORD LinkHoverTextColor() const override { return m_dwDefaultLinkHoverFontColor; }
+    DWORD SelectedTextBkColor() const override { return m_dwDefaultSelectedBkColor; }
+    const char* LanguageText(int nId) const override { return GetLanguageText(nId); }
 
 private:
     // Paint cycle passes (WindowHostPaint.cpp, WindowHostLayered.cpp).
