@@ -10,7 +10,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # libraries the code links
   libcurl4-openssl-dev libssl-dev zlib1g-dev libminizip-dev libstb-dev
-  libpixman-1-dev libfreetype-dev libfontconfig-dev libx11-dev libxext-dev
+  libpixman-1-dev libfreetype-dev libfontconfig-dev libx11-dev libxext-dev libxrandr-dev libxtst-dev
   libcpp-httplib-dev
   # fonts (CJK fallback), X server for the x11 tests and the demo, tools
   fonts-wqy-microhei fonts-dejavu-core fontconfig xvfb x11-utils curl python3 python3-pil

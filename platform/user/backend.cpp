@@ -1,26 +1,39 @@
-// Holds the active backend.
+// Holds the active backend and the thread that reads its events.
 #include "platform/user/backend.h"
 
 #include <atomic>
 
-#include "platform/user/headless_backend.h"
+#include "platform/backends/headless/headless_backend.h"
+#include "platform/kernel.h"
+#include "platform/user.h"
 
 namespace platform::user {
 
 namespace {
 std::atomic<Backend*> g_installed{nullptr};
-}
+std::atomic<DWORD> g_ownerThread{0};
+}  // namespace
 
 Backend& ActiveBackend() {
     Backend* installed = g_installed.load();
     if (installed != nullptr)
         return *installed;
-    static HeadlessBackend headless;
-    return headless;
+    static auto* headless = new platform::headless::HeadlessBackend();  // outlives every window
+    return *headless;
 }
 
 void InstallBackend(Backend* backend) {
     g_installed.store(backend);
+    g_ownerThread.store(backend != nullptr ? GetCurrentThreadId() : 0);
+}
+
+DWORD BackendOwnerThread() {
+    return g_ownerThread.load();
+}
+
+void NoteWindowThread(DWORD threadId) {
+    DWORD none = 0;
+    g_ownerThread.compare_exchange_strong(none, threadId);
 }
 
 }  // namespace platform::user

@@ -2,6 +2,8 @@
 #include <memory>
 
 #include "platform/kernel.h"
+#include "platform/user/backend.h"
+#include "platform/user/input_state.h"
 #include "platform/user/window_table.h"
 
 using namespace platform::user;
@@ -19,6 +21,28 @@ bool ValidFilter(HWND hwnd) {
         return true;
     std::shared_ptr<Window> window = WindowTable::Instance().Find(hwnd);
     return window != nullptr && window->queue->ThreadId() == GetCurrentThreadId();
+}
+
+// Native events reach the queues before a read: those other threads handed
+// over, and on the connection's owner those the backend holds.
+void ServeNativeEvents(ThreadQueue& queue) {
+    queue.TranslatePendingNative();
+    if (BackendOwnerThread() == queue.ThreadId() && ActiveBackend().DispatchNativeEvents() > 0)
+        queue.TranslatePendingNative();
+}
+
+// The text the key press typed, once, if this is its WM_KEYDOWN.
+bool TakeKeyText(const MSG& msg, KeyText& out) {
+    InputState& input = Input();
+    std::lock_guard<std::mutex> guard(input.lock);
+    for (auto it = input.keyTexts.begin(); it != input.keyTexts.end(); ++it) {
+        if (it->hwnd == msg.hwnd && it->vk == msg.wParam && it->time == msg.time) {
+            out = *it;
+            input.keyTexts.erase(input.keyTexts.begin(), it + 1);  // older ones are stale
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -65,7 +89,9 @@ BOOL PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax
         return FALSE;
     }
     MessageFilter filter{hWnd, wMsgFilterMin, wMsgFilterMax};
-    return CurrentQueue()->Take(filter, (wRemoveMsg & PM_REMOVE) != 0, *lpMsg) ? TRUE : FALSE;
+    std::shared_ptr<ThreadQueue> queue = CurrentQueue();
+    ServeNativeEvents(*queue);
+    return queue->Take(filter, (wRemoveMsg & PM_REMOVE) != 0, *lpMsg) ? TRUE : FALSE;
 }
 
 BOOL GetMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax) {
@@ -75,13 +101,26 @@ BOOL GetMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax)
     }
     std::shared_ptr<ThreadQueue> queue = CurrentQueue();
     MessageFilter filter{hWnd, wMsgFilterMin, wMsgFilterMax};
-    while (!queue->Take(filter, true, *lpMsg))
+    for (;;) {
+        ServeNativeEvents(*queue);
+        if (queue->Take(filter, true, *lpMsg))
+            break;
         queue->Wait(filter);
+    }
     return lpMsg->message == WM_QUIT ? FALSE : TRUE;
 }
 
-BOOL TranslateMessage(const MSG* /*lpMsg*/) {
-    return FALSE;
+BOOL TranslateMessage(const MSG* lpMsg) {
+    if (lpMsg == nullptr || (lpMsg->message != WM_KEYDOWN && lpMsg->message != WM_SYSKEYDOWN))
+        return FALSE;
+    KeyText text;
+    if (!TakeKeyText(*lpMsg, text))
+        return FALSE;
+    // A double-byte character arrives as two character messages, lead byte first.
+    UINT message = text.sys ? WM_SYSCHAR : WM_CHAR;
+    for (const char* c = text.text; *c != '\0'; ++c)
+        PostMessageA(lpMsg->hwnd, message, WPARAM(BYTE(*c)), lpMsg->lParam & 0xFFFFFFFF);
+    return TRUE;
 }
 
 LRESULT DispatchMessageA(const MSG* lpMsg) {

@@ -46,14 +46,63 @@ ThreadQueue::~ThreadQueue() {
         close(m_wakeFd);
 }
 
+void ThreadQueue::Wake() {
+    uint64_t one = 1;
+    ssize_t written = write(m_wakeFd, &one, sizeof one);
+    (void)written;  // a full counter already means "awake"
+}
+
 void ThreadQueue::Post(const QueuedMessage& message) {
     {
         std::lock_guard<std::mutex> guard(m_lock);
         m_posted.push_back(message);
     }
-    uint64_t one = 1;
-    ssize_t written = write(m_wakeFd, &one, sizeof one);
-    (void)written;  // a full counter already means "awake"
+    Wake();
+}
+
+void ThreadQueue::PostInput(const MSG& message) {
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        m_input.push_back(message);
+    }
+    Wake();
+}
+
+void ThreadQueue::PostNative(const NativeEvent& event) {
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        m_native.push_back(event);
+    }
+    Wake();
+}
+
+void ThreadQueue::SetPaintPending(HWND hwnd, bool pending) {
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        bool listed = std::find(m_paint.begin(), m_paint.end(), hwnd) != m_paint.end();
+        if (pending == listed)
+            return;
+        if (pending)
+            m_paint.push_back(hwnd);
+        else
+            std::erase(m_paint, hwnd);
+    }
+    if (pending)
+        Wake();
+}
+
+void ThreadQueue::TranslatePendingNative() {
+    for (;;) {
+        NativeEvent event;
+        {
+            std::lock_guard<std::mutex> guard(m_lock);
+            if (m_native.empty())
+                return;
+            event = m_native.front();
+            m_native.pop_front();
+        }
+        TranslateNativeEvent(event);  // may send messages: outside the lock
+    }
 }
 
 void ThreadQueue::PostQuit(int exitCode) {
@@ -65,7 +114,30 @@ void ThreadQueue::PostQuit(int exitCode) {
 bool ThreadQueue::Take(const MessageFilter& filter, bool remove, MSG& out) {
     std::lock_guard<std::mutex> guard(m_lock);
     return TakePosted(filter, remove, out) || TakeQuit(filter, remove, out) ||
+           TakeInput(filter, remove, out) || TakePaint(filter, out) ||
            TakeTimer(filter, remove, out);
+}
+
+bool ThreadQueue::TakeInput(const MessageFilter& filter, bool remove, MSG& out) {
+    for (auto it = m_input.begin(); it != m_input.end(); ++it) {
+        if (!filter.Accepts(it->hwnd, it->message))
+            continue;
+        out = *it;
+        if (remove)
+            m_input.erase(it);
+        return true;
+    }
+    return false;
+}
+
+bool ThreadQueue::TakePaint(const MessageFilter& filter, MSG& out) {
+    for (HWND hwnd : m_paint) {
+        if (filter.Accepts(hwnd, WM_PAINT)) {
+            out = MSG{hwnd, WM_PAINT, 0, 0, GetTickCount(), {0, 0}};
+            return true;
+        }
+    }
+    return false;
 }
 
 bool ThreadQueue::TakePosted(const MessageFilter& filter, bool remove, MSG& out) {
@@ -142,7 +214,12 @@ void ThreadQueue::Wait(const MessageFilter& filter) {
     if (timeout == 0)
         return;
     Backend& backend = ActiveBackend();
-    pollfd fds[2] = {{m_wakeFd, POLLIN, 0}, {backend.EventFd(), POLLIN, 0}};
+    // Only the connection's owner reads native events; Xlib may already hold
+    // some in its buffer, which the descriptor would never signal.
+    bool owner = BackendOwnerThread() == m_threadId;
+    if (owner && backend.DispatchNativeEvents() > 0)
+        return;
+    pollfd fds[2] = {{m_wakeFd, POLLIN, 0}, {owner ? backend.EventFd() : -1, POLLIN, 0}};
     nfds_t count = fds[1].fd >= 0 ? 2 : 1;
     int ready = poll(fds, count, timeout);
     if (ready <= 0)
@@ -183,6 +260,9 @@ void ThreadQueue::ForgetWindow(HWND hwnd) {
     {
         std::lock_guard<std::mutex> guard(m_lock);
         std::erase_if(m_timers, [&](const Timer& t) { return t.hwnd == hwnd; });
+        std::erase_if(m_input, [&](const MSG& m) { return m.hwnd == hwnd; });
+        std::erase_if(m_native, [&](const NativeEvent& e) { return e.hwnd == hwnd; });
+        std::erase(m_paint, hwnd);
         auto keep =
             std::stable_partition(m_posted.begin(), m_posted.end(),
                                   [&](const QueuedMessage& q) { return q.msg.hwnd != hwnd; });

@@ -1,4 +1,4 @@
-// One thread's message queue: posted messages, the quit flag and the thread's timers.
+// One thread's message queue: posted messages, input, paint requests, the quit flag and timers.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/user.h"
+#include "platform/user/native_event.h"
 
 namespace platform::user {
 
@@ -45,14 +46,26 @@ public:
 
     // Any thread: appends and wakes the owner.
     void Post(const QueuedMessage& message);
+    // Any thread: input made from native events, read after posted messages.
+    void PostInput(const MSG& message);
+    // Any thread: a native event for a window of this queue, translated on
+    // the owner thread the next time it reads messages.
+    void PostNative(const NativeEvent& event);
     // Owner thread: the quit flag is read once the posted messages are gone.
     void PostQuit(int exitCode);
+    // Any thread: the window has (or no longer has) something to repaint
+    // and is visible; WM_PAINT is made for it while it stays listed.
+    void SetPaintPending(HWND hwnd, bool pending);
 
+    // Owner thread: translates the native events other threads handed in.
+    void TranslatePendingNative();
     // Owner thread. Takes the next message the filter accepts, in the order
-    // posted messages, quit, due timers. Returns false when there is none.
+    // posted messages, quit, input, WM_PAINT, due timers. Returns false when
+    // there is none. WM_PAINT stays until the window is validated.
     bool Take(const MessageFilter& filter, bool remove, MSG& out);
     // Owner thread: sleeps until something is posted or the next timer the
-    // filter accepts is due.
+    // filter accepts is due. On the thread that owns the backend's connection
+    // it first hands buffered native events over and returns if there were any.
     void Wait(const MessageFilter& filter);
 
     UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapseMs, TIMERPROC proc);
@@ -63,7 +76,10 @@ public:
 private:
     bool TakePosted(const MessageFilter& filter, bool remove, MSG& out);
     bool TakeQuit(const MessageFilter& filter, bool remove, MSG& out);
+    bool TakeInput(const MessageFilter& filter, bool remove, MSG& out);
+    bool TakePaint(const MessageFilter& filter, MSG& out);
     bool TakeTimer(const MessageFilter& filter, bool remove, MSG& out);
+    void Wake();
     int MillisecondsToNextTimer(const MessageFilter& filter);
     void DrainWakeups();
 
@@ -71,6 +87,9 @@ private:
     int m_wakeFd = -1;
     std::mutex m_lock;
     std::deque<QueuedMessage> m_posted;
+    std::deque<MSG> m_input;
+    std::deque<NativeEvent> m_native;
+    std::vector<HWND> m_paint;  // in the order they became pending
     bool m_quit = false;
     int m_exitCode = 0;
     std::vector<Timer> m_timers;

@@ -3,6 +3,7 @@
 
 #include "platform/kernel.h"
 #include "platform/user/backend.h"
+#include "platform/user/input_state.h"
 #include "platform/user/window_table.h"
 
 using namespace platform::user;
@@ -29,7 +30,12 @@ std::shared_ptr<Window> MakeWindow(std::shared_ptr<const WindowClass> windowClas
     window->style = style;
     window->title = title != nullptr ? title : "";
     window->rect = rect;
-    window->parent = parent;
+    if ((style & WS_CHILD) != 0)
+        window->parent = parent;
+    else
+        window->owner = parent;
+    window->style = style & ~DWORD(WS_VISIBLE);  // CreateWindowExA shows it after WM_CREATE
+    window->surface.Resize(int(rect.right - rect.left), int(rect.bottom - rect.top));
     window->id = reinterpret_cast<LONG_PTR>(menu);
     window->instance = instance;
     return window;
@@ -42,6 +48,87 @@ void AbandonCreation(HWND hwnd) {
     ActiveBackend().DestroyNativeWindow(hwnd);
     CurrentQueue()->ForgetWindow(hwnd);
     WindowTable::Instance().Remove(hwnd);
+}
+
+bool CreateNative(HWND hwnd, const Window& window) {
+    NativeWindowDesc desc{window.rect, window.style, window.exStyle, window.parent, window.owner};
+    if (!ActiveBackend().CreateNativeWindow(hwnd, desc))
+        return false;
+    if (!window.title.empty())
+        ActiveBackend().SetNativeTitle(hwnd, platform::AnsiToUtf8(window.title.c_str()));
+    // A click-through window takes no input anywhere.
+    if ((window.exStyle & WS_EX_TRANSPARENT) != 0)
+        ActiveBackend().SetNativeShape(hwnd, NativeShape::Input, CreateRectRgn(0, 0, 0, 0));
+    return true;
+}
+
+// The backend learns of style changes that need another native window setup;
+// a window that stops being layered shows its painted pixels again.
+void NoteStyleChange(HWND hwnd, DWORD oldExStyle) {
+    DWORD style = DWORD(GetWindowLongPtrA(hwnd, GWL_STYLE));
+    DWORD exStyle = DWORD(GetWindowLongPtrA(hwnd, GWL_EXSTYLE));
+    if ((oldExStyle & WS_EX_LAYERED) != 0 && (exStyle & WS_EX_LAYERED) == 0) {
+        WindowTable::Instance().With(hwnd, [](Window& w) {
+            w.layeredImage = w.perPixelAlpha = false;
+            w.constantAlpha = 255;
+        });
+        InvalidateRect(hwnd, nullptr, TRUE);
+    }
+    ActiveBackend().StyleChanged(hwnd, style, exStyle);
+}
+
+LRESULT EraseWithClassBrush(HWND hwnd, HDC hdc) {
+    std::shared_ptr<Window> window = WindowTable::Instance().Find(hwnd);
+    if (window == nullptr || hdc == nullptr)
+        return 0;
+    HBRUSH brush = window->windowClass->info.hbrBackground;
+    // Small values name a system colour plus one; only the window colour is known.
+    if (reinterpret_cast<ULONG_PTR>(brush) <= 31)
+        brush = reinterpret_cast<ULONG_PTR>(brush) == 6 ? GetStockObject(WHITE_BRUSH) : nullptr;
+    if (brush == nullptr)
+        return 0;
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    FillRect(hdc, &client, brush);
+    return 1;
+}
+
+// WM_WINDOWPOSCHANGED's default: the older WM_MOVE and WM_SIZE.
+void ReportPosition(HWND hwnd, const WINDOWPOS& pos) {
+    if ((pos.flags & SWP_NOMOVE) == 0)
+        SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(pos.x, pos.y));
+    if ((pos.flags & SWP_NOSIZE) == 0) {
+        WPARAM kind = IsZoomed(hwnd) ? SIZE_MAXIMIZED : SIZE_RESTORED;
+        SendMessageA(hwnd, WM_SIZE, kind, MAKELPARAM(pos.cx, pos.cy));
+    }
+}
+
+LRESULT SystemCommand(HWND hwnd, WPARAM command) {
+    switch (command & 0xFFF0) {
+        case SC_CLOSE:
+            SendMessageA(hwnd, WM_CLOSE, 0, 0);
+            break;
+        case SC_MINIMIZE:
+            ShowWindow(hwnd, SW_MINIMIZE);
+            break;
+        case SC_MAXIMIZE:
+            ShowWindow(hwnd, SW_SHOWMAXIMIZED);
+            break;
+        case SC_RESTORE:
+            ShowWindow(hwnd, SW_RESTORE);
+            break;
+        default:
+            break;
+    }
+    return 0;
+}
+
+bool IsFocusInside(HWND hwnd) {
+    for (HWND current = GetFocus(); current != nullptr; current = GetAncestorParent(current)) {
+        if (current == hwnd)
+            return true;
+    }
+    return false;
 }
 
 bool OwnedByCaller(const Window& window) {
@@ -66,7 +153,8 @@ HWND CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, D
     std::shared_ptr<Window> window = MakeWindow(windowClass, dwExStyle, lpWindowName, dwStyle, rect,
                                                 hWndParent, hMenu, hInstance);
     HWND hwnd = WindowTable::Instance().Add(window);
-    if (!ActiveBackend().CreateNativeWindow(hwnd, rect, dwStyle, dwExStyle)) {
+    NoteWindowThread(GetCurrentThreadId());
+    if (!CreateNative(hwnd, *window)) {
         WindowTable::Instance().Remove(hwnd);
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return nullptr;
@@ -92,6 +180,10 @@ HWND CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, D
         DestroyWindow(hwnd);
         return nullptr;
     }
+    SendMessageA(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(create.cx, create.cy));
+    SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(create.x, create.y));
+    if ((dwStyle & WS_VISIBLE) != 0 && IsWindow(hwnd))
+        ShowWindow(hwnd, SW_SHOW);
     return hwnd;
 }
 
@@ -108,10 +200,19 @@ BOOL DestroyWindow(HWND hWnd) {
     if (window->destroying)
         return TRUE;  // a procedure destroying itself again
     window->destroying = true;
+    // Owned popups go first, as they cannot outlive their owner.
+    for (HWND owned : WindowTable::Instance().OwnedWindows(hWnd))
+        DestroyWindow(owned);
+    if (window->Visible())
+        SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
     SendMessageA(hWnd, WM_DESTROY, 0, 0);
     for (HWND child : WindowTable::Instance().ChildrenOf(hWnd))
         DestroyWindow(child);
     SendMessageA(hWnd, WM_NCDESTROY, 0, 0);
+    if (GetCapture() == hWnd)
+        ReleaseCapture();
+    ForgetInputWindow(hWnd);
     ActiveBackend().DestroyNativeWindow(hWnd);
     WindowTable::Instance().Remove(hWnd);
     window->queue->ForgetWindow(hWnd);
@@ -124,7 +225,8 @@ BOOL IsWindow(HWND hWnd) {
 
 HWND GetParent(HWND hWnd) {
     HWND parent = nullptr;
-    WindowTable::Instance().With(hWnd, [&](Window& w) { parent = w.parent; });
+    WindowTable::Instance().With(hWnd,
+                                 [&](Window& w) { parent = w.IsChild() ? w.parent : w.owner; });
     return parent;
 }
 
@@ -160,7 +262,9 @@ LONG_PTR GetWindowLongPtrA(HWND hWnd, int nIndex) {
     return value;
 }
 
-LONG_PTR SetWindowLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwNewLong) {
+namespace {
+
+LONG_PTR StoreWindowLong(HWND hWnd, int nIndex, LONG_PTR dwNewLong) {
     LONG_PTR previous = 0;
     bool found = WindowTable::Instance().With(hWnd, [&](Window& w) {
         switch (nIndex) {
@@ -190,12 +294,45 @@ LONG_PTR SetWindowLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwNewLong) {
     return previous;
 }
 
-LRESULT DefWindowProcA(HWND hWnd, UINT Msg, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+}  // namespace
+
+LONG_PTR SetWindowLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwNewLong) {
+    LONG_PTR previous = StoreWindowLong(hWnd, nIndex, dwNewLong);
+    if ((nIndex == GWL_STYLE || nIndex == GWL_EXSTYLE) && previous != dwNewLong)
+        NoteStyleChange(hWnd, nIndex == GWL_EXSTYLE ? DWORD(previous)
+                                                    : DWORD(GetWindowLongPtrA(hWnd, GWL_EXSTYLE)));
+    return previous;
+}
+
+LRESULT DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
     switch (Msg) {
         case WM_NCCREATE:
+        case WM_NCACTIVATE:
             return TRUE;
         case WM_CLOSE:
             DestroyWindow(hWnd);
+            return 0;
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            if (BeginPaint(hWnd, &ps) != nullptr)
+                EndPaint(hWnd, &ps);
+            return 0;
+        }
+        case WM_ERASEBKGND:
+            return EraseWithClassBrush(hWnd, reinterpret_cast<HDC>(wParam));
+        case WM_WINDOWPOSCHANGED:
+            ReportPosition(hWnd, *reinterpret_cast<const WINDOWPOS*>(lParam));
+            return 0;
+        case WM_SYSCOMMAND:
+            return SystemCommand(hWnd, wParam);
+        case WM_NCHITTEST:
+            return HTCLIENT;
+        case WM_MOUSEACTIVATE:
+            return 1;  // MA_ACTIVATE
+        case WM_ACTIVATE:
+            // An activated window takes the focus unless it is already inside it.
+            if (LOWORD(wParam) != WA_INACTIVE && !IsFocusInside(hWnd))
+                SetFocus(hWnd);
             return 0;
         default:
             return 0;

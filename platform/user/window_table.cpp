@@ -50,6 +50,16 @@ std::vector<HWND> WindowTable::ChildrenOf(HWND parent) {
     return children;
 }
 
+std::vector<HWND> WindowTable::OwnedWindows(HWND owner) {
+    std::lock_guard<std::mutex> guard(m_lock);
+    std::vector<HWND> owned;
+    for (const std::shared_ptr<Window>& window : m_windows) {
+        if (window->owner == owner)
+            owned.push_back(window->hwnd);
+    }
+    return owned;
+}
+
 std::vector<HWND> WindowTable::OwnedBy(DWORD threadId) {
     std::lock_guard<std::mutex> guard(m_lock);
     std::vector<HWND> owned;

@@ -1,0 +1,59 @@
+// The process's input state: keys, pointer, capture, focus, activation and tracking.
+#pragma once
+
+#include <deque>
+#include <mutex>
+
+#include "platform/user.h"
+
+namespace platform::user {
+
+struct ClickMemory {
+    HWND hwnd = nullptr;
+    UINT button = 0;  // the WM_*BUTTONDOWN message
+    DWORD time = 0;
+    POINT pos{};  // screen
+    bool wasDouble = false;
+};
+
+struct MouseTracking {
+    HWND hwnd = nullptr;
+    DWORD flags = 0;  // TME_HOVER | TME_LEAVE still armed
+    DWORD hoverTime = 400;
+};
+
+// The text a key press typed, kept until TranslateMessage meets its WM_KEYDOWN.
+struct KeyText {
+    HWND hwnd = nullptr;
+    WPARAM vk = 0;
+    DWORD time = 0;
+    bool sys = false;
+    char text[8] = {};
+};
+
+struct InputState {
+    std::mutex lock;
+    BYTE keys[256] = {};  // 0x80 down, 0x01 toggled
+    POINT cursor{};       // screen
+    HWND capture = nullptr;
+    HWND focus = nullptr;
+    HWND active = nullptr;
+    HWND pointerWindow = nullptr;  // the window the pointer was last over
+    ClickMemory lastClick;
+    MouseTracking tracking;
+    std::deque<KeyText> keyTexts;  // oldest first, bounded
+};
+
+InputState& Input();
+// What GetAsyncKeyState and the MK_* flags read, updated from native events.
+void SetKeyDown(int vk, bool down);
+bool IsKeyDown(int vk);
+WPARAM MouseKeyFlags();
+// A child's parent, null for a top-level window.
+HWND GetAncestorParent(HWND hwnd);
+// Enabled, and so is every ancestor.
+bool AcceptsInput(HWND hwnd);
+// The window drops out of every pointer held for it.
+void ForgetInputWindow(HWND hwnd);
+
+}  // namespace platform::user
