@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/gdi.h"
+#include "ui/core/UIPtrArray.h"
 #include "ui/core/UIStringMap.h"
 #include "ui/render/FontInfo.h"
 
@@ -11,6 +12,8 @@ struct WindowHostShared {
     CUIStringMap m_mapFonts;
     CUIStringMap m_mapImages;
     CUIStringMap m_mapDefaultAttrs;
+    // Every host bound to a window, for the message loop.
+    CUIPtrArray m_aLiveHosts;
     // Language texts by the decimal text of their id.
     CUIStringMap m_mapLanguageTexts;
     // The system GUI font until a skin sets a shared default font.

@@ -1,6 +1,7 @@
 // Window host construction, destruction and the process-wide state.
 #include "ui/window/WindowHostUI.h"
 
+#include "platform/user.h"
 #include "ui/window/WindowHostShared.h"
 
 namespace Orvik {
@@ -55,6 +56,12 @@ CWindowHostUI::~CWindowHostUI() {
         DeleteObject(m_DefaultFontInfo.hFont);
     RemoveAllTables();
     ReleaseBuffers();
+    if (m_hDcPaint != nullptr)
+        ::ReleaseDC(m_hWndPaint, m_hDcPaint);
+    CUIPtrArray& live = SharedHostState().m_aLiveHosts;
+    int iLive = live.Find(this);
+    if (iLive >= 0)
+        live.Remove(iLive);
 }
 
 void CWindowHostUI::RemoveAllTables() {

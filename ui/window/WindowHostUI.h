@@ -200,6 +200,7 @@ private:
     void ComposeLayered(const RECT& rcClient, const RECT& rcPaint);
     void PresentLayered(const RECT& rcClient);
     void DrawDirtyOutline(HDC hDC, const RECT& rcPaint);
+    void ZeroBackPixels(const RECT& rcPaint);
     void SendWindowInit();
     void PostDeferredWork();
     void ClearTreeState();
