@@ -33,13 +33,13 @@ public:
     const char* GetName() const override { return m_sName; }
     virtual void SetName(const char* pstrName);
     void StoreName(const char* pstrName) override { m_sName = pstrName; }
-    virtual const char* GetTypeName() const { return "Control"; }
+    const char* GetTypeName() const override { return "Control"; }
     virtual LPVOID AsType(const char* pstrName);
-    virtual UINT GetInputFlags() { return 0; }
+    UINT GetInputFlags() override { return 0; }
     virtual HWND GetNativeWindow() const { return nullptr; }
-    virtual bool Activate();
+    bool Activate() override;
 
-    CWindowHostUI* GetHost() const { return m_pHost; }
+    CWindowHostUI* GetHost() const override { return m_pHost; }
     void Attach(CWindowHostUI* pHost, CControlUI* pParent, bool bInit) override;
     CControlUI* GetParent() const override { return m_pParent; }
     CControlUI* GetOverlay() const { return m_pOverlay; }
@@ -81,13 +81,13 @@ public:
     virtual SIZE MeasureSize(SIZE szAvailable);
 
     // --- texts and plain storage ---
-    const CUIString& GetToolTip() const { return m_sToolTip; }
+    const CUIString& GetToolTip() const override { return m_sToolTip; }
     void SetToolTip(const char* pstrText);
-    int GetToolTipWidth() const { return m_nTooltipWidth; }
+    int GetToolTipWidth() const override { return m_nTooltipWidth; }
     void SetToolTipWidth(int n) { m_nTooltipWidth = n; }
-    int GetToolTipDelay() const { return m_nTooltipDelay; }
+    int GetToolTipDelay() const override { return m_nTooltipDelay; }
     void SetToolTipDelay(int n) { m_nTooltipDelay = n; }
-    char GetShortcut() const { return m_chShortcut; }
+    char GetShortcut() const override { return m_chShortcut; }
     void SetShortcut(char ch) { m_chShortcut = ch; }
     bool IsMenuEnabled() const { return m_bMenuUsed; }
     void SetMenuEnabled(bool b) { m_bMenuUsed = b; }
@@ -96,7 +96,7 @@ public:
     UINT_PTR GetTag() const { return m_pTag; }
     void SetTag(UINT_PTR tag) { m_pTag = tag; }
     // The own name, else the nearest ancestor's.
-    const char* GetVirtualWindow() const;
+    const char* GetVirtualWindow() const override;
     void SetVirtualWindow(const char* pstrName);
 
     // --- state ---
@@ -104,14 +104,14 @@ public:
     bool IsOwnVisible() const { return m_bVisible; }
     virtual void SetVisible(bool bVisible);
     virtual void SetInheritedVisible(bool bVisible);
-    bool IsEnabled() const { return m_bEnabled; }
+    bool IsEnabled() const override { return m_bEnabled; }
     virtual void SetEnabled(bool bEnabled);
     bool IsMouseEnabled() const { return m_bMouseEnabled; }
     virtual void SetMouseEnabled(bool b) { m_bMouseEnabled = b; }
     bool IsKeyboardEnabled() const { return m_bKeyboardEnabled; }
     void SetKeyboardEnabled(bool b) { m_bKeyboardEnabled = b; }
     bool IsFocused() const { return m_bFocused; }
-    void SetFocus();
+    void SetFocus() override;
     bool IsFloat() const override { return m_bFloat; }
     void SetFloat(bool bFloat);
 
@@ -148,6 +148,7 @@ public:
     void Init();
     virtual void InitHook() {}
     void HandleEvent(ControlEvent& event) override;
+    void NotifyListeners(NotifyRecord& msg) override { OnNotify.Invoke(&msg); }
     virtual void ProcessEvent(ControlEvent& event);
 
     // --- attributes ---

@@ -3,6 +3,7 @@
 
 #include "platform/win32_types.h"
 #include "ui/core/UIRect.h"
+#include "ui/core/UIString.h"
 
 namespace Orvik {
 
@@ -10,6 +11,7 @@ class CControlUI;
 class CWindowHostUI;
 class IControlNodeUI;
 struct ControlEvent;
+struct NotifyRecord;
 
 // A tree walk's visitor: the first non-null result ends the search.
 typedef CControlUI* (*FINDCONTROLPROC)(IControlNodeUI* pControl, LPVOID pData);
@@ -47,6 +49,23 @@ public:
     virtual bool Paint(HDC hDC, const RECT& rcPaint, CControlUI* pStopAt) = 0;
     virtual void PaintOverlay(HDC hDC, const RECT& rcPaint) = 0;
     virtual void HandleEvent(ControlEvent& event) = 0;
+
+    // What event dispatch reads of a control.
+    virtual CWindowHostUI* GetHost() const = 0;
+    virtual bool IsEnabled() const = 0;
+    // Bit 1: a tab stop; bit 2: wants the cursor request; bit 4: a text
+    // control that takes Tab characters itself.
+    virtual UINT GetInputFlags() = 0;
+    virtual const char* GetTypeName() const = 0;
+    virtual const CUIString& GetToolTip() const = 0;
+    virtual int GetToolTipWidth() const = 0;
+    virtual int GetToolTipDelay() const = 0;
+    virtual char GetShortcut() const = 0;
+    virtual const char* GetVirtualWindow() const = 0;
+    virtual void SetFocus() = 0;
+    virtual bool Activate() = 0;
+    // Runs the control's notify listeners.
+    virtual void NotifyListeners(NotifyRecord& msg) = 0;
 };
 
 }  // namespace Orvik

@@ -157,11 +157,14 @@ bool CWindowHostUI::RunLayoutPass(const RECT& rcClient) {
             return false;
         }
     }
+    // The focus waits for the layout, so the tab order follows the real positions.
+    if (m_bFocusNeeded)
+        SetNextTabControl(true);
     return true;
 }
 
 void CWindowHostUI::SendWindowInit() {
-    SendNotify(m_pRoot->GetControl(), "windowinit", 0, 0);
+    SendNotify(m_pRoot, "windowinit", 0, 0);
 }
 
 void CWindowHostUI::EnsureBackBuffer(const RECT& rcClient) {
@@ -248,8 +251,7 @@ void CWindowHostUI::PaintWindow() {
         PresentLayered(rcClient);
     } else {
         ::BitBlt(hPaintDC, rcPaint.left, rcPaint.top, rcPaint.right - rcPaint.left,
-                 rcPaint.bottom - rcPaint.top, m_hDcOffscreen, rcPaint.left, rcPaint.top,
-                 SRCCOPY);
+                 rcPaint.bottom - rcPaint.top, m_hDcOffscreen, rcPaint.left, rcPaint.top, SRCCOPY);
     }
     ::SelectObject(m_hDcOffscreen, hOldBitmap);
     if (m_bShowUpdateRect && !m_bLayered)
@@ -269,30 +271,6 @@ void CWindowHostUI::PrintClient(HDC hDC) {
     int iSaved = ::SaveDC(hDC);
     m_pRoot->Paint(hDC, rcClient, nullptr);
     ::RestoreDC(hDC, iSaved);
-}
-
-bool CWindowHostUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes) {
-    (void)lParam;
-    lRes = 0;
-    switch (uMsg) {
-        case WM_HOST_DEFERRED:
-            RunDelayedCleanup();
-            return true;
-        case WM_PAINT:
-            PaintWindow();
-            return true;
-        case WM_PRINTCLIENT:
-            PrintClient(reinterpret_cast<HDC>(wParam));
-            return true;
-        case WM_TIMER:
-            if (wParam != LAYERED_TIMER_ID)
-                return false;
-            if (m_bLayered && !IsEmptyArea(m_rcLayeredUpdate) && !::IsIconic(m_hWndPaint))
-                PaintWindow();
-            return true;
-        default:
-            return false;
-    }
 }
 
 }  // namespace Orvik

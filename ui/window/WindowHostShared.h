@@ -30,4 +30,14 @@ struct WindowHostShared {
 // Made by the first host constructed and kept until the process ends.
 WindowHostShared& SharedHostState();
 
+// False once the host was destroyed, for code that runs on after a handler.
+inline bool IsLiveHost(const void* pHost) {
+    return SharedHostState().m_aLiveHosts.Find(const_cast<void*>(pHost)) >= 0;
+}
+
+// The signed client coordinates of a pointer message.
+inline POINT PointFromLParam(LPARAM lParam) {
+    return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+}
+
 }  // namespace Orvik

@@ -105,6 +105,7 @@ void CWindowHostUI::ForgetControl(IControlNodeUI* pControl) {
     RemoveFromArray(m_aPostPaintControls, pControl);
     RemoveFromArray(m_aNeedMouseLeaveNeeded, pControl);
     RemoveFromArray(m_aFoundControls, pControl);
+    ForgetEventReferences(pControl);
 }
 
 CControlUI* CWindowHostUI::FindControlByName(const char* pstrName) const {
@@ -151,48 +152,6 @@ void CWindowHostUI::RunDelayedCleanup() {
         for (int i = 0; i < pending.GetSize(); ++i)
             static_cast<IControlNodeUI*>(pending[i])->Delete();
     }
-}
-
-CControlUI* CWindowHostUI::GetFocus() const {
-    return m_pFocus != nullptr ? m_pFocus->GetControl() : nullptr;
-}
-
-void CWindowHostUI::SetFocus(IControlNodeUI* pControl, bool) {
-    // Event dispatch sends the focus events; the tree only needs the record.
-    m_pFocus = pControl;
-}
-
-bool CWindowHostUI::AddNotifier(INotifyUI* pNotifier) {
-    if (pNotifier == nullptr || m_aNotifiers.Find(pNotifier) >= 0)
-        return false;
-    return m_aNotifiers.Add(pNotifier);
-}
-
-bool CWindowHostUI::RemoveNotifier(INotifyUI* pNotifier) {
-    int i = m_aNotifiers.Find(pNotifier);
-    return i >= 0 && m_aNotifiers.Remove(i);
-}
-
-void CWindowHostUI::SendNotify(CControlUI* pSender, const char* pstrType, WPARAM wParam,
-                               LPARAM lParam) {
-    NotifyRecord msg;
-    msg.type = pstrType;
-    msg.sender = pSender;
-    msg.timestamp = ::GetTickCount();
-    msg.wParam = wParam;
-    msg.lParam = lParam;
-    CUIPtrArray notifiers(m_aNotifiers);
-    for (int i = 0; i < notifiers.GetSize(); ++i)
-        static_cast<INotifyUI*>(notifiers[i])->HandleNotify(msg);
-}
-
-void CWindowHostUI::AddMouseLeaveListener(IControlNodeUI* pControl) {
-    if (pControl != nullptr && m_aNeedMouseLeaveNeeded.Find(pControl) < 0)
-        m_aNeedMouseLeaveNeeded.Add(pControl);
-}
-
-void CWindowHostUI::RemoveMouseLeaveListener(IControlNodeUI* pControl) {
-    RemoveFromArray(m_aNeedMouseLeaveNeeded, pControl);
 }
 
 bool CWindowHostUI::AddOverlayPaint(IControlNodeUI* pControl) {

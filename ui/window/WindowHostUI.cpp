@@ -43,6 +43,8 @@ CWindowHostUI::CWindowHostUI() {
 }
 
 CWindowHostUI::~CWindowHostUI() {
+    RemoveAllTimers();
+    ClearPendingNotifications();
     RunDelayedCleanup();
     m_mapNameHash.RemoveAll();
     if (m_pRoot != nullptr) {

@@ -9,7 +9,9 @@
 #include "ui/render/IRenderResources.h"
 #include "ui/render/ImagePaintState.h"
 #include "ui/render/SkinImage.h"
+#include "ui/window/ControlEvent.h"
 #include "ui/window/IControlNodeUI.h"
+#include "ui/window/MessageFilter.h"
 #include "ui/window/NotifyRecord.h"
 
 namespace Orvik {
@@ -55,24 +57,62 @@ public:
     void RunDelayedCleanup();
     int GetDelayedCleanupCount() const { return m_aDelayedCleanup.GetSize(); }
 
-    // --- focus, notifications and listeners: the seams event dispatch fills ---
+    // --- event dispatch (WindowHostEvents.cpp, WindowHostPointer.cpp,
+    //     WindowHostFocus.cpp, WindowHostKeys.cpp, WindowHostTimers.cpp,
+    //     WindowHostNotify.cpp, WindowHostLoop.cpp) ---
+    // The host's processing of one native message; true when handled.
+    bool MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
+    // Keyboard processing before dispatch; true when the message is consumed.
+    bool TranslateMessage(UINT uMsg, WPARAM wParam, LPARAM lParam);
+    bool TranslateAccel(LPMSG pMsg);
+    // Process-wide: true when the message must not be dispatched.
+    static bool PreTranslateMessage(const LPMSG pMsg);
+    // Process-wide: runs until the quit message.
+    static void MessageLoop();
+
     CControlUI* GetFocus() const;
-    // Only moving the focus to nothing is possible until events are dispatched.
     void SetFocus(IControlNodeUI* pControl, bool bFocusWnd = true);
+    bool SetNextTabControl(bool bForward = true);
+    void SetFocusNeeded(IControlNodeUI* pControl);
+    bool IsFocusNeeded() const { return m_bFocusNeeded; }
+    CControlUI* GetHover() const;
+    CControlUI* GetPressed() const;
+    POINT GetMousePos() const { return m_ptLastMousePos; }
+    // The tooltip text of the control the pointer rests on, empty when none shows.
+    const CUIString& GetToolTipText() const { return m_sToolTipText; }
+
+    void SetCapture();
+    void ReleaseCapture();
+    bool IsCaptured() const { return m_bMouseCapture; }
+
+    bool SetTimer(IControlNodeUI* pControl, UINT nTimerKey, UINT uElapse);
+    bool KillTimer(IControlNodeUI* pControl, UINT nTimerKey);
+    void KillTimers(IControlNodeUI* pControl);
+    void RemoveAllTimers();
+
+    void SendNotify(IControlNodeUI* pSender, const char* pstrType, WPARAM wParam = 0,
+                    LPARAM lParam = 0, bool bAsync = false, bool bEnableRepeat = true);
+    void SendNotify(NotifyRecord& msg, bool bAsync = false, bool bEnableRepeat = true);
+    int GetPendingNotifyCount() const { return m_aAsyncNotify.GetSize(); }
+
     void SetUseVirtualWindow(bool bUse) { m_bUsedVirtualWnd = bUse; }
     bool IsUsingVirtualWindow() const { return m_bUsedVirtualWnd; }
     bool AddNotifier(INotifyUI* pNotifier);
     bool RemoveNotifier(INotifyUI* pNotifier);
-    // Delivers the notification to every notifier; async is queued later work.
-    void SendNotify(CControlUI* pSender, const char* pstrType, WPARAM wParam = 0,
-                    LPARAM lParam = 0);
+    bool AddPreMessageFilter(IMessageFilterUI* pFilter);
+    bool RemovePreMessageFilter(IMessageFilterUI* pFilter);
+    bool AddMessageFilter(IMessageFilterUI* pFilter);
+    bool RemoveMessageFilter(IMessageFilterUI* pFilter);
+    bool AddTranslateAccelerator(ITranslateAccelerator* pAccel);
+    bool RemoveTranslateAccelerator(ITranslateAccelerator* pAccel);
     void AddMouseLeaveListener(IControlNodeUI* pControl);
     void RemoveMouseLeaveListener(IControlNodeUI* pControl);
     bool AddOverlayPaint(IControlNodeUI* pControl);
     bool RemoveOverlayPaint(IControlNodeUI* pControl);
-    // Answers the native messages the host handles itself: deferred work,
-    // paint and print. False for everything else.
-    bool MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
+    bool AddNativeWindow(IControlNodeUI* pControl, HWND hChildWnd);
+    bool RemoveNativeWindow(HWND hChildWnd);
+    // Pointer rest time before hover is reported, without a tooltip window.
+    static constexpr DWORD HOVER_TIME_MS = 1000;
 
     // --- invalidation and layout (WindowHostPaint.cpp) ---
     void Invalidate();
@@ -214,6 +254,60 @@ private:
     // The DC fonts are measured with: the window's, or a memory DC while no
     // window is bound.
     HDC MeasureDC() const;
+
+    // --- event dispatch state and steps ---
+    struct TimerRecord;
+    struct AsyncNotify;
+    bool FilterMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
+    bool HandleLayeredFrame(UINT uMsg, WPARAM wParam, LRESULT& lRes);
+    bool HandleWindowMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
+    bool HandlePointerMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
+    bool HandleKeyMessage(UINT uMsg, WPARAM wParam, LPARAM lParam);
+    void OnSizeMessage();
+    void OnKillFocusMessage(HWND hWndNew);
+    void OnCloseMessage();
+    bool OnSetCursorMessage(LPARAM lParam);
+    void OnMinMaxInfoMessage(LPARAM lParam);
+    bool ReflectMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
+    void OnContextMenuMessage(WPARAM wParam, LPARAM lParam);
+    void OnTimerMessage(WPARAM wParam, LPARAM lParam);
+    void OnMouseMove(WPARAM wParam, LPARAM lParam);
+    void OnButtonDown(WPARAM wParam, LPARAM lParam);
+    void OnButtonUp(WPARAM wParam, LPARAM lParam);
+    void OnDoubleClick(WPARAM wParam, LPARAM lParam);
+    void OnRightButtonDown(WPARAM wParam, LPARAM lParam);
+    void OnMouseWheel(WPARAM wParam, LPARAM lParam);
+    bool OnMouseHover(LPARAM lParam);
+    void OnMouseLeaveMessage();
+    void ChangeHover(IControlNodeUI* pNewHover, WPARAM wParam, LPARAM lParam);
+    void TakeNativeFocus();
+    IControlNodeUI* OwnNodeAt(POINT pt) const;
+    void FillEvent(ControlEvent& event, int kind, IControlNodeUI* pTarget) const;
+    // False when the host was destroyed by the handler.
+    bool Deliver(IControlNodeUI* pTarget, ControlEvent& event);
+    void DropFocus(IControlNodeUI* pNewFocus);
+    IControlNodeUI* FindTabStop(bool bForward, bool& bWrapped);
+    bool HandleShortcut(WPARAM wParam);
+    void DeliverNotify(NotifyRecord& msg, IControlNodeUI* pSender);
+    void RunDeferredWork();
+    void StampNotify(NotifyRecord& msg, IControlNodeUI* pSender);
+    void SendNotifyFrom(NotifyRecord& msg, IControlNodeUI* pSender, bool bAsync,
+                        bool bEnableRepeat);
+    IControlNodeUI* NodeOf(CControlUI* pControl) const;
+    void ClearPendingNotifications();
+    void ForgetEventReferences(IControlNodeUI* pControl);
+
+    POINT m_ptLastMousePos = {-1, -1};
+    bool m_bMouseCapture = false;
+    bool m_bMouseTracking = false;
+    CUIString m_sToolTipText;
+    POINT m_ptLastToolTip = {-1, -1};
+    UINT m_uTimerID = 0x1000;
+    CUIPtrArray m_aTimers;
+    CUIPtrArray m_aAsyncNotify;
+    CUIPtrArray m_aPreMessageFilters;
+    CUIPtrArray m_aMessageFilters;
+    CUIPtrArray m_aTranslateAccelerators;
 
     CUIString m_sName;
     HWND m_hWndPaint = nullptr;
