@@ -327,6 +327,8 @@ LRESULT DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
             return SystemCommand(hWnd, wParam);
         case WM_NCHITTEST:
             return HTCLIENT;
+        case WM_SETCURSOR:
+            return DefaultSetCursor(hWnd, short(LOWORD(lParam)));
         case WM_MOUSEACTIVATE:
             return 1;  // MA_ACTIVATE
         case WM_ACTIVATE:
