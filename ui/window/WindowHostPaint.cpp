@@ -1,8 +1,10 @@
 // Window host: binding to a window, invalidation and the paint cycle, pass by pass.
 #include <algorithm>
 
+#include "platform/kernel.h"
 #include "platform/user.h"
 #include "ui/render/DrawEngine.h"
+#include "ui/window/ControlEvent.h"
 #include "ui/window/WindowHostShared.h"
 #include "ui/window/WindowHostUI.h"
 
@@ -248,8 +250,7 @@ void CWindowHostUI::PaintWindow() {
         PresentLayered(rcClient);
     } else {
         ::BitBlt(hPaintDC, rcPaint.left, rcPaint.top, rcPaint.right - rcPaint.left,
-                 rcPaint.bottom - rcPaint.top, m_hDcOffscreen, rcPaint.left, rcPaint.top,
-                 SRCCOPY);
+                 rcPaint.bottom - rcPaint.top, m_hDcOffscreen, rcPaint.left, rcPaint.top, SRCCOPY);
     }
     ::SelectObject(m_hDcOffscreen, hOldBitmap);
     if (m_bShowUpdateRect && !m_bLayered)
@@ -271,8 +272,23 @@ void CWindowHostUI::PrintClient(HDC hDC) {
     ::RestoreDC(hDC, iSaved);
 }
 
+void CWindowHostUI::OnWindowSize(WPARAM wParam, LPARAM lParam) {
+    if (m_pFocus != nullptr) {
+        ControlEvent event;
+        event.kind = UIEVENT_WINDOWSIZE;
+        event.sender = m_pFocus->GetControl();
+        event.timestamp = ::GetTickCount();
+        event.wParam = wParam;
+        event.lParam = lParam;
+        m_pFocus->HandleEvent(event);
+    }
+    if (m_pRoot != nullptr)
+        m_pRoot->RequestLayout();
+    if (m_bLayered)
+        Invalidate();
+}
+
 bool CWindowHostUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes) {
-    (void)lParam;
     lRes = 0;
     switch (uMsg) {
         case WM_HOST_DEFERRED:
@@ -280,6 +296,9 @@ bool CWindowHostUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LRES
             return true;
         case WM_PAINT:
             PaintWindow();
+            return true;
+        case WM_SIZE:
+            OnWindowSize(wParam, lParam);
             return true;
         case WM_PRINTCLIENT:
             PrintClient(reinterpret_cast<HDC>(wParam));

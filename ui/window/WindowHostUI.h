@@ -202,6 +202,7 @@ private:
     void DrawDirtyOutline(HDC hDC, const RECT& rcPaint);
     void ZeroBackPixels(const RECT& rcPaint);
     void SendWindowInit();
+    void OnWindowSize(WPARAM wParam, LPARAM lParam);
     void PostDeferredWork();
     void ClearTreeState();
     void RemoveAllTables();
