@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/backends/headless/headless.h"
 #include "platform/user.h"
+#include "support/TestCanvas.h"
 #include "ui/builder/SkinBuilder.h"
 #include "ui/controls/ControlUI.h"
 #include "ui/window/WindowHostUI.h"
@@ -55,13 +55,31 @@ public:
         for (int i = 0; i < 1000 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i)
             DispatchMessageA(&msg);
     }
+    // The window's pixels (premultiplied 0xAARRGGBB), copied through its DC.
     std::vector<uint32_t> Pixels(int& cx, int& cy) const {
-        return platform::headless::WindowPixels(m_hWnd, cx, cy);
+        RECT rc = {0, 0, 0, 0};
+        GetClientRect(m_hWnd, &rc);
+        cx = rc.right;
+        cy = rc.bottom;
+        CTestCanvas canvas(cx, cy);
+        HDC hDC = GetDC(m_hWnd);
+        BitBlt(canvas.Dc(), 0, 0, cx, cy, hDC, 0, 0, SRCCOPY);
+        ReleaseDC(m_hWnd, hDC);
+        return std::vector<uint32_t>(canvas.Bits(), canvas.Bits() + size_t(cx) * cy);
     }
     uint32_t PixelAt(int x, int y) const {
         int cx = 0, cy = 0;
         std::vector<uint32_t> px = Pixels(cx, cy);
         return x < cx && y < cy ? px[size_t(y) * cx + x] : 0;
+    }
+    // A pixel of the host's back buffer (bottom-up rows when layered).
+    uint32_t BackPixelAt(int x, int y) {
+        BITMAP bm = {};
+        GetObjectA(m_host.GetBackBitmap(), sizeof bm, &bm);
+        if (bm.bmBits == nullptr || x >= bm.bmWidth || y >= bm.bmHeight)
+            return 0;
+        int row = bm.bmHeight - 1 - y;
+        return static_cast<const uint32_t*>(bm.bmBits)[size_t(row) * bm.bmWidth + x];
     }
 
 private:

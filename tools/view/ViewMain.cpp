@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/backends/headless/headless.h"
+#include "platform/gdi.h"
 #include "platform/kernel.h"
 #include "platform/user.h"
 #include "tools/view/ViewOptions.h"
@@ -146,6 +146,29 @@ void RunPaintCycle(HWND hWnd) {
         DispatchMessageA(&msg);
 }
 
+// The window's pixels, copied through its DC into a bitmap that becomes the PNG.
+bool SaveWindowPicture(HWND hWnd, const std::string& strPath) {
+    RECT rc = {0, 0, 0, 0};
+    GetClientRect(hWnd, &rc);
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), rc.right, -rc.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* pBits = nullptr;
+    HDC hMemDC = CreateCompatibleDC(nullptr);
+    HBITMAP hBitmap = CreateDIBSection(hMemDC, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    bool bSaved = false;
+    if (hBitmap != nullptr) {
+        HGDIOBJ hOld = SelectObject(hMemDC, hBitmap);
+        HDC hWndDC = GetDC(hWnd);
+        BitBlt(hMemDC, 0, 0, rc.right, rc.bottom, hWndDC, 0, 0, SRCCOPY);
+        ReleaseDC(hWnd, hWndDC);
+        SelectObject(hMemDC, hOld);
+        bSaved = platform::SaveBitmapPng(hBitmap, strPath.c_str());
+        DeleteObject(hBitmap);
+    }
+    DeleteDC(hMemDC);
+    return bSaved;
+}
+
 int View(const ViewOptions& options) {
     std::string strError;
     if (!OpenSkin(options.strSkin, strError))
@@ -166,7 +189,7 @@ int View(const ViewOptions& options) {
     int nResult = 0;
     if (options.bTree)
         orvikview::PrintTree(host.GetRoot(), stdout);
-    if (!options.strOut.empty() && !platform::headless::SaveWindowPng(hWnd, options.strOut.c_str()))
+    if (!options.strOut.empty() && !SaveWindowPicture(hWnd, options.strOut))
         nResult = Fail(options.strOut + ": cannot write the picture");
     SetWindowLongPtrA(hWnd, GWLP_USERDATA, 0);
     DestroyWindow(hWnd);

@@ -109,8 +109,9 @@ TEST(PaintCycleTest, LayeredMaskOfAlpha128ScalesTheBackPixels) {
     window.Host().PaintWindow();  // what the 10 ms refresh timer runs
     uint32_t expected = (128u << 24) | ((0x99u * 128 / 255) << 16) | ((0x66u * 128 / 255) << 8) |
                         (0x33u * 128 / 255);
-    EXPECT_EQ(window.PixelAt(5, 5), expected);
-    EXPECT_EQ(window.PixelAt(15, 15), expected);
+    // The composed back buffer is what UpdateLayeredWindow presents.
+    EXPECT_EQ(window.BackPixelAt(5, 5), expected);
+    EXPECT_EQ(window.BackPixelAt(15, 15), expected);
 }
 
 TEST(PaintCycleTest, LayeredWithNothingDirtyOnlyAcknowledges) {
