@@ -113,6 +113,22 @@ void BM_GradientFill(benchmark::State& state) {
 }
 BENCHMARK(BM_GradientFill)->Arg(GRADIENT_FILL_RECT_H)->Arg(GRADIENT_FILL_RECT_V);
 
+// Calls that do almost nothing but resolve their handles: one DC and one pen
+// per SelectObject, one DC per SetTextColor.
+void BM_HandleLookup(benchmark::State& state) {
+    Canvas c(8, 8, 0);
+    HPEN pen = CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
+    HGDIOBJ old = SelectObject(c.dc, pen);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(SelectObject(c.dc, old));
+        benchmark::DoNotOptimize(SelectObject(c.dc, pen));
+        benchmark::DoNotOptimize(SetTextColor(c.dc, RGB(4, 5, 6)));
+    }
+    SelectObject(c.dc, old);
+    DeleteObject(pen);
+}
+BENCHMARK(BM_HandleLookup);
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -163,6 +163,8 @@ struct ABC {
 #define PS_SOLID 0
 #define PS_DASH 1
 #define PS_DOT 2
+#define PS_DASHDOT 3
+#define PS_DASHDOTDOT 4
 #define PS_NULL 5
 #define PS_INSIDEFRAME 6
 #define PS_STYLE_MASK 0x0000000F

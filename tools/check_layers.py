@@ -1,51 +1,140 @@
 #!/usr/bin/env python3
-"""Checks that includes point down the layers and that native headers stay in platform/.
+"""Checks that includes point down the layers and that native headers stay put.
 
-app -> ui, net, platform; ui -> platform; net -> platform; platform -> itself.
-X11, FreeType, fontconfig and pixman headers appear only inside platform/,
-never in its public headers (platform/*.h); libcurl headers only in net/.
+Layers: app -> ui, net, platform; ui -> platform; net -> platform;
+platform -> itself. Inside ui: core <- markup, render <- window <- controls.
+Only the top-level platform/*.h headers are public: platform/<sub>/ headers
+are for platform/ itself and for the tests under tests/platform/.
+X11 headers appear only in platform/backends/x11/, pixman, FreeType and
+fontconfig only in platform/gdi/, libcurl only in net/.
+
+With --self-test, runs the rules over made-up files and checks each verdict.
 """
 import pathlib
 import re
 import sys
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
+SCANNED = ("app", "net", "ui", "platform", "tests", "tools", "bench", "fuzz")
+SUFFIXES = (".h", ".cpp", ".c")
 ALLOWED = {
     "platform": {"platform"},
     "net": {"net", "platform"},
     "ui": {"ui", "platform"},
     "app": {"app", "ui", "net", "platform"},
 }
-NATIVE = re.compile(r"^(X11/|ft2build\.h|freetype/|fontconfig/|pixman)")
+UI_ALLOWED = {
+    "core": {"core"},
+    "markup": {"core", "markup"},
+    "render": {"core", "markup", "render"},
+    "window": {"core", "markup", "render", "window"},
+    "controls": {"core", "markup", "render", "window", "controls"},
+}
+# The draw engine still reaches the window host for images and fonts until
+# it gets an interface of its own; the lead removes this line at that merge.
+EXCEPTIONS = {("ui/render/DrawEngineDescriptor.cpp", "ui/window/WindowHostUI.h")}
+X11 = re.compile(r"^X11/")
+DRAWING = re.compile(r"^(ft2build\.h|freetype/|fontconfig/|pixman)")
 CURL = re.compile(r"^curl/")
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 
 
-def check(path, layer):
+def layer_problems(rel, header):
+    """Quoted includes of another layer or ui sub-layer that is not below."""
+    parts, target = rel.split("/"), header.split("/")
+    layer, top = parts[0], target[0]
+    if layer in ALLOWED and top in ALLOWED and top not in ALLOWED[layer]:
+        return [f"{layer}/ must not include {header}"]
+    if layer == "ui" == top and len(parts) > 2 and len(target) > 2:
+        sub, wanted = parts[1], target[1]
+        if sub in UI_ALLOWED and wanted in UI_ALLOWED and wanted not in UI_ALLOWED[sub]:
+            if (rel, header) not in EXCEPTIONS:
+                return [f"ui/{sub}/ must not include {header}"]
+    if top == "platform" and len(target) > 2 and layer != "platform":
+        if not rel.startswith("tests/platform/"):
+            return [f"{header} is internal to platform/ (include a platform/*.h header)"]
+    return []
+
+
+def native_problems(rel, header):
+    """Angle-bracket includes of native libraries outside their one folder."""
+    if X11.match(header) and not rel.startswith("platform/backends/x11/"):
+        return [f"X11 header {header} outside platform/backends/x11/"]
+    if DRAWING.match(header) and not rel.startswith("platform/gdi/"):
+        return [f"drawing library header {header} outside platform/gdi/"]
+    if CURL.match(header) and not rel.startswith("net/"):
+        return [f"libcurl header {header} outside net/"]
+    return []
+
+
+def check_text(rel, text):
     problems = []
-    rel = path.relative_to(ROOT)
-    for number, line in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
+    for number, line in enumerate(text.splitlines(), 1):
         match = INCLUDE.match(line)
         if not match:
             continue
         quoted, header = match.group(1) == '"', match.group(2)
-        top = header.split("/", 1)[0]
-        if quoted and top in ALLOWED and top not in ALLOWED[layer]:
-            problems.append(f"{rel}:{number}: {layer}/ must not include {header}")
-        public_platform_header = layer == "platform" and path.parent == ROOT / "platform"
-        if NATIVE.match(header) and (layer != "platform" or public_platform_header):
-            problems.append(f"{rel}:{number}: native header {header} outside platform/ internals")
-        if CURL.match(header) and layer != "net":
-            problems.append(f"{rel}:{number}: libcurl header {header} outside net/")
+        found = layer_problems(rel, header) if quoted else native_problems(rel, header)
+        problems += [f"{rel}:{number}: {p}" for p in found]
     return problems
 
 
-def main():
+def check_tree():
     problems = []
-    for layer in ALLOWED:
-        for path in sorted((ROOT / layer).rglob("*")):
-            if path.suffix in (".h", ".cpp"):
-                problems += check(path, layer)
+    for top in SCANNED:
+        for path in sorted((ROOT / top).rglob("*")):
+            if path.suffix in SUFFIXES and path.is_file():
+                rel = path.relative_to(ROOT).as_posix()
+                problems += check_text(rel, path.read_text(encoding="utf-8"))
+    return problems
+
+
+# (file, include line, whether the rules refuse it)
+SELF_TEST = [
+    ("ui/core/UIRect.cpp", '#include "ui/markup/XmlMarkup.h"', True),
+    ("ui/markup/SkinStore.cpp", '#include "ui/render/DrawEngine.h"', True),
+    ("ui/markup/SkinStore.cpp", '#include "ui/core/UIString.h"', False),
+    ("ui/render/UIColor.cpp", '#include "ui/window/WindowHostUI.h"', True),
+    ("ui/render/DrawEngineDescriptor.cpp", '#include "ui/window/WindowHostUI.h"', False),
+    ("ui/render/DrawEngineLoad.cpp", '#include "ui/markup/SkinStore.h"', False),
+    ("ui/window/WindowHostUI.cpp", '#include "ui/controls/ControlUI.h"', True),
+    ("ui/controls/ButtonUI.cpp", '#include "ui/window/WindowHostUI.h"', False),
+    ("ui/render/DrawEngine.h", '#include "app/util/Utilities.h"', True),
+    ("app/frame/MainFrame.cpp", '#include "platform/gdi/GdiObject.h"', True),
+    ("ui/window/WindowHostUI.cpp", '#include "platform/user/window_table.h"', True),
+    ("tools/view/Main.cpp", '#include "platform/kernel/connection.h"', True),
+    ("tests/ui/render/X.cpp", '#include "platform/gdi/Paint.h"', True),
+    ("tests/platform/gdi/X.cpp", '#include "platform/gdi/Paint.h"', False),
+    ("platform/user/window.cpp", '#include "platform/gdi/DeviceContext.h"', False),
+    ("app/frame/MainFrame.cpp", '#include "platform/gdi.h"', False),
+    ("platform/user/backend.cpp", "#include <X11/Xlib.h>", True),
+    ("platform/backends/x11/x11_backend.cpp", "#include <X11/Xlib.h>", False),
+    ("platform/gdi.h", "#include <pixman.h>", True),
+    ("platform/user/window.cpp", "#include <ft2build.h>", True),
+    ("platform/gdi/FontCache.cpp", "#include <fontconfig/fontconfig.h>", False),
+    ("tests/platform/gdi/X.cpp", "#include <pixman.h>", True),
+    ("ui/render/DrawEngineLoad.cpp", "#include <curl/curl.h>", True),
+    ("net/HttpDownload.cpp", "#include <curl/curl.h>", False),
+]
+
+
+def self_test():
+    wrong = 0
+    for rel, line, refused in SELF_TEST:
+        problems = check_text(rel, line)
+        if bool(problems) != refused:
+            wrong += 1
+            print(f"self-test: {rel}: {line!r} should be {'refused' if refused else 'allowed'}")
+        for problem in problems:
+            print(f"  (refused as expected) {problem}")
+    print(f"self-test: {wrong} wrong verdict(s) of {len(SELF_TEST)}")
+    return 1 if wrong else 0
+
+
+def main():
+    if sys.argv[1:] == ["--self-test"]:
+        return self_test()
+    problems = check_tree()
     for problem in problems:
         print(problem)
     print(f"layering: {len(problems)} problem(s)")

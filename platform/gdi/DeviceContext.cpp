@@ -1,38 +1,18 @@
 // Device context state, coordinate mapping and SaveDC/RestoreDC.
 #include "platform/gdi/DeviceContext.h"
 
-#include <mutex>
-#include <unordered_set>
+#include "platform/gdi/handle_table.h"
 
 namespace gdi {
 
-namespace {
-
-struct DCRegistry {
-    std::mutex m_lock;
-    std::unordered_set<const CDeviceContext*> m_setLive;
-};
-
-DCRegistry& LiveDCs() {
-    static DCRegistry* registry = new DCRegistry;
-    return *registry;
-}
-
-}  // namespace
-
-CDeviceContext::CDeviceContext() {
+CDeviceContext::CDeviceContext() : m_nHandle(CHandleTable::Instance().Add(this, HandleKind::DC)) {
     m_state.brush = CObjRef(StockObject(WHITE_BRUSH));
     m_state.pen = CObjRef(StockObject(BLACK_PEN));
     m_state.font = CObjRef(StockObject(SYSTEM_FONT));
-    std::lock_guard<std::mutex> lock(LiveDCs().m_lock);
-    LiveDCs().m_setLive.insert(this);
 }
 
 CDeviceContext::~CDeviceContext() {
-    {
-        std::lock_guard<std::mutex> lock(LiveDCs().m_lock);
-        LiveDCs().m_setLive.erase(this);
-    }
+    CHandleTable::Instance().Remove(m_nHandle);
     m_lstSaved.clear();
     m_state = DCState();
     if (m_pSurface)
@@ -61,9 +41,16 @@ CDeviceContext* CDeviceContext::CreateSurface(CGdiBitmap* pSurface) {
 }
 
 CDeviceContext* CDeviceContext::FromHandle(HDC hdc) {
-    auto* p = reinterpret_cast<const CDeviceContext*>(hdc);
-    std::lock_guard<std::mutex> lock(LiveDCs().m_lock);
-    return LiveDCs().m_setLive.count(p) ? const_cast<CDeviceContext*>(p) : nullptr;
+    void* p = CHandleTable::Instance().Find(reinterpret_cast<uintptr_t>(hdc), HandleKind::DC);
+    return static_cast<CDeviceContext*>(p);
+}
+
+HDC CDeviceContext::Publish(CDeviceContext* pDC) {
+    if (pDC->m_nHandle == 0) {
+        delete pDC;
+        return nullptr;
+    }
+    return pDC->Handle();
 }
 
 POINT CDeviceContext::Offset() const {

@@ -39,7 +39,10 @@ public:
     CDeviceContext& operator=(const CDeviceContext&) = delete;
 
     static CDeviceContext* FromHandle(HDC hdc);
-    HDC Handle() { return reinterpret_cast<HDC>(this); }
+    // A new DC's handle for its creator, or null (the DC freed) when no
+    // handle was left for it.
+    static HDC Publish(CDeviceContext* pDC);
+    HDC Handle() const { return reinterpret_cast<HDC>(m_nHandle); }
     bool IsMemory() const { return m_bMemory; }
 
     DCState& State() { return m_state; }
@@ -61,6 +64,7 @@ public:
 
 private:
     CDeviceContext();
+    uintptr_t m_nHandle;
     DCState m_state;
     std::vector<DCState> m_lstSaved;
     bool m_bMemory = true;

@@ -1,35 +1,17 @@
-// Handle registry and deferred deletion of drawing objects.
+// Handles and deferred deletion of drawing objects.
 #include "platform/gdi/GdiObject.h"
 
-#include <mutex>
-#include <unordered_set>
+#include "platform/gdi/handle_table.h"
 
 namespace gdi {
 
-namespace {
-
-// Handles are checked against the live set so a stale or foreign handle is
-// refused instead of dereferenced.
-struct Registry {
-    std::mutex m_lock;
-    std::unordered_set<const CGdiObject*> m_setLive;
-};
-
-Registry& Live() {
-    static Registry* registry = new Registry;  // outlives every static object
-    return *registry;
-}
-
-}  // namespace
-
-CGdiObject::CGdiObject(ObjKind kind) : m_nKind(kind) {
-    std::lock_guard<std::mutex> lock(Live().m_lock);
-    Live().m_setLive.insert(this);
-}
+// Handles are looked up in the table, never dereferenced, so a stale or
+// foreign handle is refused.
+CGdiObject::CGdiObject(ObjKind kind)
+    : m_nKind(kind), m_nHandle(CHandleTable::Instance().Add(this, HandleKind::Object)) {}
 
 CGdiObject::~CGdiObject() {
-    std::lock_guard<std::mutex> lock(Live().m_lock);
-    Live().m_setLive.erase(this);
+    CHandleTable::Instance().Remove(m_nHandle);
 }
 
 void CGdiObject::Release() {
@@ -45,14 +27,22 @@ void CGdiObject::MarkDeleted() {
         return;
     }
     m_bDeleted = true;
-    std::lock_guard<std::mutex> lock(Live().m_lock);
-    Live().m_setLive.erase(this);  // the handle is gone for its owner already
+    CHandleTable::Instance().Remove(m_nHandle);  // the handle is gone for its owner already
 }
 
 CGdiObject* CGdiObject::FromHandle(HGDIOBJ h) {
-    auto* p = reinterpret_cast<const CGdiObject*>(h);
-    std::lock_guard<std::mutex> lock(Live().m_lock);
-    return Live().m_setLive.count(p) ? const_cast<CGdiObject*>(p) : nullptr;
+    void* p = CHandleTable::Instance().Find(reinterpret_cast<uintptr_t>(h), HandleKind::Object);
+    return static_cast<CGdiObject*>(p);
+}
+
+HGDIOBJ CGdiObject::Publish(CGdiObject* pObject) {
+    if (pObject == nullptr)
+        return nullptr;
+    if (pObject->m_nHandle == 0) {
+        delete pObject;
+        return nullptr;
+    }
+    return pObject->Handle();
 }
 
 }  // namespace gdi

@@ -1,6 +1,7 @@
 // Base of every drawing object behind an HGDIOBJ: kind, handle check, selection counting.
 #pragma once
 
+#include <cstdint>
 #include <utility>
 
 #include "platform/gdi.h"
@@ -26,7 +27,8 @@ public:
     CGdiObject& operator=(const CGdiObject&) = delete;
 
     ObjKind Kind() const { return m_nKind; }
-    HGDIOBJ Handle() { return reinterpret_cast<HGDIOBJ>(this); }
+    // Null only when the handle table was full; Publish frees such an object.
+    HGDIOBJ Handle() const { return reinterpret_cast<HGDIOBJ>(m_nHandle); }
     bool IsStock() const { return m_bStock; }
     void MakeStock() { m_bStock = true; }
 
@@ -37,9 +39,13 @@ public:
 
     // The live object behind a handle, or null for anything else.
     static CGdiObject* FromHandle(HGDIOBJ h);
+    // A new object's handle for its creator, or null (the object freed) when
+    // no handle was left for it.
+    static HGDIOBJ Publish(CGdiObject* pObject);
 
 private:
     ObjKind m_nKind;
+    uintptr_t m_nHandle;
     int m_nRefs = 0;
     bool m_bDeleted = false;
     bool m_bStock = false;

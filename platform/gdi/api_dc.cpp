@@ -4,7 +4,7 @@
 using namespace gdi;
 
 HDC CreateCompatibleDC(HDC /*hdc*/) {
-    return CDeviceContext::CreateMemory()->Handle();
+    return CDeviceContext::Publish(CDeviceContext::CreateMemory());
 }
 
 BOOL DeleteDC(HDC hdc) {
@@ -17,7 +17,7 @@ BOOL DeleteDC(HDC hdc) {
 
 HBITMAP CreateCompatibleBitmap(HDC /*hdc*/, int cx, int cy) {
     CGdiBitmap* bmp = CGdiBitmap::Create(cx, cy, false, false);
-    return bmp ? bmp->Handle() : nullptr;
+    return CGdiObject::Publish(bmp);
 }
 
 HBITMAP CreateDIBSection(HDC /*hdc*/, const BITMAPINFO* pbmi, UINT usage, void** ppvBits,
@@ -33,11 +33,10 @@ HBITMAP CreateDIBSection(HDC /*hdc*/, const BITMAPINFO* pbmi, UINT usage, void**
     bool bottomUp = h.biHeight > 0;
     CGdiBitmap* bmp =
         CGdiBitmap::Create(h.biWidth, bottomUp ? h.biHeight : -h.biHeight, true, bottomUp);
-    if (!bmp)
-        return nullptr;
-    if (ppvBits)
+    HBITMAP hbm = CGdiObject::Publish(bmp);
+    if (hbm && ppvBits)
         *ppvBits = bmp->Bits();
-    return bmp->Handle();
+    return hbm;
 }
 
 int SaveDC(HDC hdc) {
@@ -108,7 +107,7 @@ namespace platform {
 
 HDC CreateSurfaceDC(void* pBits, int width, int height, int strideBytes) {
     CGdiBitmap* surface = CGdiBitmap::Wrap(pBits, width, height, strideBytes);
-    return surface ? CDeviceContext::CreateSurface(surface)->Handle() : nullptr;
+    return surface ? CDeviceContext::Publish(CDeviceContext::CreateSurface(surface)) : nullptr;
 }
 
 bool RebindSurfaceDC(HDC hdc, void* pBits, int width, int height, int strideBytes) {

@@ -189,20 +189,20 @@ int GetObjectA(HGDIOBJ h, int c, LPVOID pv) {
 }
 
 HBRUSH CreateSolidBrush(COLORREF color) {
-    return (new CGdiBrush(color & 0xFFFFFF, false))->Handle();
+    return CGdiObject::Publish(new CGdiBrush(color & 0xFFFFFF, false));
 }
 
 HPEN CreatePen(int iStyle, int cWidth, COLORREF color) {
     int style = iStyle & PS_STYLE_MASK;
-    // Callers combine a dash style with the inside-frame style (value 6) to
-    // ask for a frame inside the bounds; dashes are drawn solid anyway.
+    // A dash style or-ed with the inside-frame style (value 6) gives 6 or 7,
+    // which cannot tell the dash apart: such pens frame inside, solid.
     if (style > PS_INSIDEFRAME)
         style = (style & PS_INSIDEFRAME) == PS_INSIDEFRAME ? PS_INSIDEFRAME : PS_SOLID;
-    return (new CGdiPen(style, cWidth, color & 0xFFFFFF))->Handle();
+    return CGdiObject::Publish(new CGdiPen(style, cWidth, color & 0xFFFFFF));
 }
 
 HFONT CreateFontIndirectA(const LOGFONTA* lplf) {
     if (!lplf)
         return nullptr;
-    return (new CGdiFont(*lplf))->Handle();
+    return CGdiObject::Publish(new CGdiFont(*lplf));
 }

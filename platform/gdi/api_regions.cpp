@@ -12,7 +12,7 @@ RECT Ordered(int x1, int y1, int x2, int y2) {
 }
 
 HRGN NewRegion(const CPixelRegion& region) {
-    return (new CGdiRegion(region))->Handle();
+    return CGdiObject::Publish(new CGdiRegion(region));
 }
 
 }  // namespace

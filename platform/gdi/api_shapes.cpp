@@ -1,9 +1,12 @@
 // Pen and brush shapes: lines, rectangles and rounded rectangles, drawn aliased like the original.
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <vector>
 
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/Paint.h"
+#include "platform/gdi/pen_dashes.h"
 
 using namespace gdi;
 
@@ -35,20 +38,61 @@ void FillLinePolygon(CDeviceContext& dc, double x0, double y0, double x1, double
 
 // Horizontal and vertical lines are exact pixel rectangles: the end point is
 // left out, and a wide pen grows evenly around the line.
-void DrawLine(CDeviceContext& dc, POINT a, POINT b, const CGdiPen& pen) {
-    int w = pen.Width();
+void DrawSolidLine(CDeviceContext& dc, POINT a, POINT b, int w, COLORREF color) {
     int lo = w / 2;
     if (a.y == b.y) {
         int left = std::min(a.x, b.x) + (a.x > b.x ? 1 : 0);
         int right = std::max(a.x, b.x) + (a.x > b.x ? 1 : 0);
-        FillArea(dc, CPixelRegion(RECT{left, a.y - lo, right, a.y - lo + w}), pen.Color());
+        FillArea(dc, CPixelRegion(RECT{left, a.y - lo, right, a.y - lo + w}), color);
     } else if (a.x == b.x) {
         int top = std::min(a.y, b.y) + (a.y > b.y ? 1 : 0);
         int bottom = std::max(a.y, b.y) + (a.y > b.y ? 1 : 0);
-        FillArea(dc, CPixelRegion(RECT{a.x - lo, top, a.x - lo + w, bottom}), pen.Color());
+        FillArea(dc, CPixelRegion(RECT{a.x - lo, top, a.x - lo + w, bottom}), color);
     } else {
-        FillLinePolygon(dc, a.x + 0.5, a.y + 0.5, b.x + 0.5, b.y + 0.5, w, pen.Color());
+        FillLinePolygon(dc, a.x + 0.5, a.y + 0.5, b.x + 0.5, b.y + 0.5, w, color);
     }
+}
+
+// The colour of a dash or gap, or false for a gap that leaves the pixels
+// alone (transparent background mode).
+bool PieceColor(const CDeviceContext& dc, bool on, COLORREF& color) {
+    if (on) {
+        color = dc.Pen()->Color();
+        return true;
+    }
+    color = dc.State().bkColor;
+    return dc.State().bkMode == OPAQUE;
+}
+
+// A styled line dash by dash; the gaps show the background colour when the
+// background mode is opaque. Straight lines keep whole pixels.
+void DrawDashedLine(CDeviceContext& dc, POINT a, POINT b, const std::vector<int>& pattern) {
+    bool straight = a.x == b.x || a.y == b.y;
+    double dx = b.x - a.x, dy = b.y - a.y;
+    double length = straight ? std::abs(dx + dy) : std::sqrt(dx * dx + dy * dy);
+    int w = dc.Pen()->Width();
+    ForEachDashPiece(pattern, length, [&](double s0, double s1, bool on) {
+        COLORREF color;
+        if (!PieceColor(dc, on, color))
+            return;
+        double f0 = s0 / length, f1 = s1 / length;
+        if (straight) {
+            POINT p0 = {a.x + int(dx * f0), a.y + int(dy * f0)};
+            POINT p1 = {a.x + int(dx * f1), a.y + int(dy * f1)};
+            DrawSolidLine(dc, p0, p1, w, color);
+            return;
+        }
+        FillLinePolygon(dc, a.x + 0.5 + dx * f0, a.y + 0.5 + dy * f0, a.x + 0.5 + dx * f1,
+                        a.y + 0.5 + dy * f1, w, color);
+    });
+}
+
+void DrawLine(CDeviceContext& dc, POINT a, POINT b, const CGdiPen& pen) {
+    std::vector<int> pattern = DashPattern(pen);
+    if (pattern.empty())
+        DrawSolidLine(dc, a, b, pen.Width(), pen.Color());
+    else
+        DrawDashedLine(dc, a, b, pattern);
 }
 
 // The outer edge of a shape's outline: inside the bounds for inside-frame
@@ -64,17 +108,33 @@ RECT Deflate(const RECT& rc, int d) {
     return RECT{rc.left + d, rc.top + d, rc.right - d, rc.bottom - d};
 }
 
+// The pen's band between outer and inner; a styled pen leaves gaps that
+// show the background colour when the background mode is opaque.
+void PaintFrame(CDeviceContext& dc, const CPixelRegion& outer, const CPixelRegion& inner) {
+    CPixelRegion frame(outer);
+    frame.Subtract(inner);
+    std::vector<int> pattern = DashPattern(*dc.Pen());
+    if (pattern.empty()) {
+        FillArea(dc, frame, dc.Pen()->Color());
+        return;
+    }
+    CPixelRegion dashes = DashedOutline(frame, outer.Bounds(), pattern);
+    FillArea(dc, dashes, dc.Pen()->Color());
+    COLORREF gap;
+    if (PieceColor(dc, false, gap)) {
+        frame.Subtract(dashes);
+        FillArea(dc, frame, gap);
+    }
+}
+
 // Fills the interior with the brush and the band between outer and inner with the pen.
 void PaintShape(CDeviceContext& dc, const CPixelRegion& outer, const CPixelRegion& inner,
                 bool hasPen) {
     CGdiBrush* brush = dc.Brush();
     if (!brush->IsNull())
         FillArea(dc, hasPen ? inner : outer, brush->Color());
-    if (!hasPen)
-        return;
-    CPixelRegion frame(outer);
-    frame.Subtract(inner);
-    FillArea(dc, frame, dc.Pen()->Color());
+    if (hasPen)
+        PaintFrame(dc, outer, inner);
 }
 
 RECT Normalized(CDeviceContext& dc, int left, int top, int right, int bottom) {

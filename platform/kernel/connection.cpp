@@ -5,6 +5,7 @@
 
 #include <atomic>
 
+#include "platform/kernel/connection.h"
 #include "platform/wininet.h"
 
 namespace {
@@ -15,20 +16,25 @@ bool HasNonLoopbackInterface() {
     ifaddrs* list = nullptr;
     if (getifaddrs(&list) != 0)
         return false;
-    bool found = false;
-    for (ifaddrs* entry = list; entry != nullptr && !found; entry = entry->ifa_next) {
-        bool up = (entry->ifa_flags & IFF_UP) != 0;
-        bool loopback = (entry->ifa_flags & IFF_LOOPBACK) != 0;
-        // Link-layer entries exist for interfaces without any IP address.
-        bool hasIp = entry->ifa_addr != nullptr && (entry->ifa_addr->sa_family == AF_INET ||
-                                                    entry->ifa_addr->sa_family == AF_INET6);
-        found = up && !loopback && hasIp;
-    }
+    bool found = platform::AnyUsableInterface(list);
     freeifaddrs(list);
     return found;
 }
 
 }  // namespace
+
+bool platform::AnyUsableInterface(const ifaddrs* list) {
+    for (const ifaddrs* entry = list; entry != nullptr; entry = entry->ifa_next) {
+        bool up = (entry->ifa_flags & IFF_UP) != 0;
+        bool loopback = (entry->ifa_flags & IFF_LOOPBACK) != 0;
+        // Link-layer entries exist for interfaces without any IP address.
+        bool hasIp = entry->ifa_addr != nullptr && (entry->ifa_addr->sa_family == AF_INET ||
+                                                    entry->ifa_addr->sa_family == AF_INET6);
+        if (up && !loopback && hasIp)
+            return true;
+    }
+    return false;
+}
 
 void platform::SetConnectedStateOverride(int nState) {
     g_nOverride = nState;

@@ -1,4 +1,5 @@
 // Embedded resources: blobs linked into the program, found by type and id.
+#include <cstdio>
 #include <cstring>
 #include <map>
 #include <mutex>
@@ -29,8 +30,11 @@ ResourceTable& Table() {
 // Integer types are keyed as "#n"; named types ignore ASCII case, as the
 // resource compiler stores them in capitals.
 std::string TypeKey(LPCSTR lpType) {
-    if (IS_INTRESOURCE(lpType))
-        return "#" + std::to_string(WORD(ULONG_PTR(lpType)));
+    if (IS_INTRESOURCE(lpType)) {
+        char key[12];
+        std::snprintf(key, sizeof key, "#%u", unsigned(WORD(ULONG_PTR(lpType))));
+        return key;
+    }
     std::string key(lpType);
     for (char& c : key)
         if (c >= 'a' && c <= 'z')

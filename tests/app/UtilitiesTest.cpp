@@ -166,6 +166,17 @@ TEST(XorDecode, RoundTripsAndEndsAtTheFirstZero) {
     EXPECT_EQ(XorDecode(early.c_str()).size(), 2u);
 }
 
+// Worked out by hand from the key, outside this code: catches a wrong key or
+// key offset that a round trip through the same function cannot.
+TEST(XorDecode, ScramblesWithTheLineKey) {
+    const unsigned char expected[] = {0x39, 0x23, 0x31, 0x22, 0x27, 0x63, 0x7a, 0x66,
+                                      0x23, 0x39, 0x22, 0x2e, 0x67, 0x7f, 0x69, 0x23,
+                                      0x3c, 0x32, 0x2c, 0x2a, 0x34, 0x26, 0x78, 0x36,
+                                      0x2b, 0x3e, 0x5d, 0x12, 0x12, 0x12, 0x6a, 0x16};
+    EXPECT_EQ(XorDecode("https://line-7.example.test:8443"),
+              std::string(reinterpret_cast<const char*>(expected), sizeof(expected)));
+}
+
 TEST(Paths, ProgramAndTemporaryFoldersEndInSlash) {
     std::string exe = GetExePath();
     std::string dir = GetExeDir();

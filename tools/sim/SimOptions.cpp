@@ -134,7 +134,7 @@ std::string DescribeHost(const char* role, const std::string& address, const Sim
     std::string line = std::string(role) + " http://" + address + ":" + std::to_string(host.port) +
                        "  probe " + SimProbeBehaviourName(host.behaviour);
     if (host.behaviour == SimProbeBehaviour::Status)
-        line += " " + std::to_string(host.status);
+        line.append(" ").append(std::to_string(host.status));
     line += " after " + std::to_string(host.probeLatencyMs) + " ms, query ";
     return line + SimQueryModeName(host.query) + "\n";
 }

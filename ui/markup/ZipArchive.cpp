@@ -75,16 +75,29 @@ int ZCALLBACK MemError(voidpf, voidpf) {
     return 0;
 }
 
+char FoldAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
+
 // ASCII letters compare without case; every other byte must match exactly.
+// A double-byte character is compared whole, so its trail byte (which may
+// look like a letter) is never folded.
 bool EqualNoAsciiCase(const char* a, const char* b) {
-    for (;; ++a, ++b) {
-        char ca = (*a >= 'A' && *a <= 'Z') ? static_cast<char>(*a + 32) : *a;
-        char cb = (*b >= 'A' && *b <= 'Z') ? static_cast<char>(*b + 32) : *b;
-        if (ca != cb)
+    while (*a != '\0' && *b != '\0') {
+        const char* pNextA = CharNextA(a);
+        const char* pNextB = CharNextA(b);
+        if (pNextA - a != pNextB - b)
             return false;
-        if (ca == '\0')
-            return true;
+        if (pNextA == a + 1) {
+            if (FoldAscii(*a) != FoldAscii(*b))
+                return false;
+        } else if (std::memcmp(a, b, static_cast<size_t>(pNextA - a)) != 0) {
+            return false;
+        }
+        a = pNextA;
+        b = pNextB;
     }
+    return *a == *b;
 }
 
 // The entry name for a skin name: backslashes become slashes, stepping over

@@ -72,10 +72,13 @@ void BlendGradient(HDC hDC, const RECT& rc, DWORD dwFirst, DWORD dwSecond, bool 
         DeleteDC(hMemDC);
 }
 
-// Pens for the outlines: the style combined with inside-frame, and no fill.
+// Pens for the outlines, and no fill. A solid pen frames inside the bounds;
+// a dash style goes to the pen as it is, since or-ing it with inside-frame
+// (value 6) would lose the dash.
 template <typename Shape>
 void StrokeInside(HDC hDC, int nWidth, DWORD dwColor, int nStyle, Shape shape) {
-    HPEN hPen = CreatePen(nStyle | PS_INSIDEFRAME, nWidth, ToColorRef(dwColor));
+    int nPenStyle = nStyle == PS_SOLID ? PS_INSIDEFRAME : nStyle;
+    HPEN hPen = CreatePen(nPenStyle, nWidth, ToColorRef(dwColor));
     HGDIOBJ hOldPen = SelectObject(hDC, hPen);
     HGDIOBJ hOldBrush = SelectObject(hDC, GetStockObject(HOLLOW_BRUSH));
     shape();

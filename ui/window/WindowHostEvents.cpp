@@ -76,7 +76,7 @@ bool CWindowHostUI::HandleLayeredFrame(UINT uMsg, WPARAM wParam, LRESULT& lRes) 
 bool CWindowHostUI::HandleWindowMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes) {
     switch (uMsg) {
         case WM_SIZE:
-            OnSizeMessage();
+            OnSizeMessage(wParam, lParam);
             return true;
         case WM_KILLFOCUS:
             OnKillFocusMessage(reinterpret_cast<HWND>(wParam));
@@ -151,10 +151,12 @@ bool CWindowHostUI::HandlePointerMessage(UINT uMsg, WPARAM wParam, LPARAM lParam
     }
 }
 
-void CWindowHostUI::OnSizeMessage() {
+void CWindowHostUI::OnSizeMessage(WPARAM wParam, LPARAM lParam) {
     if (m_pFocus != nullptr) {
         ControlEvent event;
         FillEvent(event, UIEVENT_WINDOWSIZE, m_pFocus);
+        event.wParam = wParam;
+        event.lParam = lParam;
         Deliver(m_pFocus, event);
     }
     if (m_pRoot != nullptr)

@@ -73,8 +73,7 @@ void CWindowHostUI::ComposeLayered(const RECT& rcClient, const RECT& rcPaint) {
     for (LONG y = std::max<LONG>(rcPaint.top, 0); y < std::min<LONG>(rcPaint.bottom, cy); ++y) {
         // Rows of the 32-bit bitmaps run from the bottom.
         size_t row = size_t(cy - 1 - y) * cx;
-        for (LONG x = std::max<LONG>(rcPaint.left, 0); x < std::min<LONG>(rcPaint.right, cx);
-             ++x) {
+        for (LONG x = std::max<LONG>(rcPaint.left, 0); x < std::min<LONG>(rcPaint.right, cx); ++x) {
             BYTE* pBack = m_pOffscreenBits + (row + x) * 4;
             UINT a = m_pMaskBits[(row + x) * 4 + 3];
             pBack[0] = static_cast<BYTE>(pBack[0] * a / 255);
@@ -92,8 +91,8 @@ void CWindowHostUI::PresentLayered(const RECT& rcClient) {
     SIZE size = {rcClient.right - rcClient.left, rcClient.bottom - rcClient.top};
     POINT ptSrc = {0, 0};
     BLENDFUNCTION blend = {AC_SRC_OVER, 0, m_nOpacity, AC_SRC_ALPHA};
-    ::UpdateLayeredWindow(m_hWndPaint, nullptr, &ptDst, &size, m_hDcOffscreen, &ptSrc, 0,
-                          &blend, ULW_ALPHA);
+    ::UpdateLayeredWindow(m_hWndPaint, nullptr, &ptDst, &size, m_hDcOffscreen, &ptSrc, 0, &blend,
+                          ULW_ALPHA);
 }
 
 }  // namespace Orvik

@@ -1,8 +1,10 @@
 // Window host: binding to a window, invalidation and the paint cycle, pass by pass.
 #include <algorithm>
 
+#include "platform/kernel.h"
 #include "platform/user.h"
 #include "ui/render/DrawEngine.h"
+#include "ui/window/ControlEvent.h"
 #include "ui/window/WindowHostShared.h"
 #include "ui/window/WindowHostUI.h"
 

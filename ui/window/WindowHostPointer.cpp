@@ -4,19 +4,9 @@
 #include "ui/window/WindowHostShared.h"
 #include "ui/window/WindowHostUI.h"
 
-// Hover tracking joins the user core with the input work; until then a
-// missing implementation leaves tracking to the synthetic messages.
-BOOL TrackMouseEvent(LPTRACKMOUSEEVENT lpEventTrack) __attribute__((weak));
-
 namespace Orvik {
 
 namespace {
-
-void ArmMouseTracking(TRACKMOUSEEVENT& tme) {
-    auto* pfnTrack = &::TrackMouseEvent;
-    if (pfnTrack != nullptr)
-        pfnTrack(&tme);
-}
 
 // The modifier and button state the keyboard reports, as events carry it.
 WORD KeyboardKeyState() {
@@ -106,7 +96,7 @@ void CWindowHostUI::OnMouseMove(WPARAM wParam, LPARAM lParam) {
         return;
     if (!m_bMouseTracking) {
         TRACKMOUSEEVENT tme = {sizeof(tme), TME_HOVER | TME_LEAVE, m_hWndPaint, HOVER_TIME_MS};
-        ArmMouseTracking(tme);
+        ::TrackMouseEvent(&tme);
         m_bMouseTracking = true;
     }
     m_ptLastMousePos = PointFromLParam(lParam);

@@ -263,7 +263,7 @@ private:
     bool HandleWindowMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
     bool HandlePointerMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
     bool HandleKeyMessage(UINT uMsg, WPARAM wParam, LPARAM lParam);
-    void OnSizeMessage();
+    void OnSizeMessage(WPARAM wParam, LPARAM lParam);
     void OnKillFocusMessage(HWND hWndNew);
     void OnCloseMessage();
     bool OnSetCursorMessage(LPARAM lParam);

@@ -31,6 +31,20 @@ TEST(PtLineAnswer, DecodesEntriesInOrderAndSkipsOversizedOnes) {
     EXPECT_EQ(DecodePtLineResult(""), "");
 }
 
+// An answer encoded by hand (Base64 of the XOR-scrambled hosts), so neither
+// the decoder nor the simulator's encoder checks itself.
+TEST(PtLineAnswer, DecodesAFixedAnswer) {
+    const std::string body =
+        "{\"code\":1,\"result\":[\"OSMxIm52eihhNTQqJzgrIw==\","
+        "\"OSMxIidjemYtfikzKyU3KiFpeW5scA==\"],\"msg\":\"ok\"}";
+    std::string code, result;
+    ParsePtLineAnswer(body, code, result);
+    EXPECT_EQ(code, "1");
+    EXPECT_EQ(DecodePtLineResult(StripPtLineResult(result)),
+              "http://a.example,https://b.example:8443");
+    EXPECT_EQ(EncodeLineHost("http://a.example"), "OSMxIm52eihhNTQqJzgrIw==");
+}
+
 TEST(PtLineAnswer, SkipsLineBreaksSpacesAndPaddingInsideEntries) {
     std::string encoded = EncodeLineHost("http://c.example");
     std::string noisy = encoded.substr(0, 4) + "\r\n " + encoded.substr(4) + "==";

@@ -1,6 +1,8 @@
 // Bitmaps, DIB row order, object selection and handle checks.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "GdiTestCanvas.h"
 #include "platform/gdi.h"
 
@@ -98,6 +100,34 @@ TEST(GdiBitmap, StaleAndForeignHandlesAreRefused) {
     LOGBRUSH lb = {};
     ASSERT_GT(GetObjectA(GetStockObject(WHITE_BRUSH), sizeof(lb), &lb), 0);
     EXPECT_EQ(lb.lbColor, RGB(255, 255, 255));
+}
+
+// Freed memory is handed out again at once; a handle must not follow it to
+// the next object, nor pass for a handle of the other table (DC or object).
+TEST(GdiBitmap, HandlesStayDeadWhileNewObjectsTakeTheirPlace) {
+    HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+    HDC dc = CreateCompatibleDC(nullptr);
+    ASSERT_TRUE(DeleteObject(brush));
+    ASSERT_TRUE(DeleteDC(dc));
+    std::vector<HGDIOBJ> objects;
+    std::vector<HDC> dcs;
+    for (int i = 0; i < 2000; ++i) {
+        objects.push_back(CreateSolidBrush(RGB(4, 5, 6)));
+        dcs.push_back(CreateCompatibleDC(nullptr));
+        ASSERT_NE(objects.back(), brush);
+        ASSERT_NE(dcs.back(), dc);
+    }
+    LOGBRUSH lb = {};
+    EXPECT_EQ(GetObjectA(brush, sizeof(lb), &lb), 0);
+    EXPECT_FALSE(DeleteObject(brush));
+    EXPECT_EQ(SelectObject(dc, GetStockObject(BLACK_BRUSH)), nullptr);
+    EXPECT_FALSE(DeleteDC(dc));
+    EXPECT_FALSE(DeleteObject(reinterpret_cast<HGDIOBJ>(dcs.front())));
+    EXPECT_FALSE(DeleteDC(reinterpret_cast<HDC>(objects.front())));
+    for (HGDIOBJ o : objects)
+        EXPECT_TRUE(DeleteObject(o));
+    for (HDC d : dcs)
+        EXPECT_TRUE(DeleteDC(d));
 }
 
 TEST(GdiBitmap, SurfaceDcDrawsIntoCallerPixelsAndKeepsItsSurface) {

@@ -19,7 +19,8 @@ void* Ptr(int n) {
 std::vector<std::string> CollidingKeys(int nBuckets, size_t nWanted) {
     std::map<DWORD, std::vector<std::string>> byBucket;
     for (int i = 0;; i++) {
-        std::string key = "k" + std::to_string(i);
+        std::string key = "k";
+        key += std::to_string(i);
         auto& lst = byBucket[CUIStringMap::HashKey(key.c_str()) % DWORD(nBuckets)];
         lst.push_back(key);
         if (lst.size() == nWanted)
@@ -98,7 +99,8 @@ TEST(UIStringMapTest, EnumerationRunsFromTheLastBucketToTheFirst) {
     CUIStringMap map(16);
     std::map<DWORD, std::string> byBucket;
     for (int i = 0; byBucket.size() < 3; i++) {
-        std::string key = "e" + std::to_string(i);
+        std::string key = "e";
+        key += std::to_string(i);
         byBucket.emplace(CUIStringMap::HashKey(key.c_str()) % 16, key);
     }
     for (auto& entry : byBucket)

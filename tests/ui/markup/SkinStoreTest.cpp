@@ -129,6 +129,18 @@ TEST_P(SkinStoreArchiveTest, EntryNamesIgnoreTheCaseOfAsciiLetters) {
     EXPECT_EQ(ReadDocumentOrError("mainframe.XML"), "<Window/>");
 }
 
+// 0x81 0x41 and 0x81 0x61 are two different double-byte characters whose
+// trail bytes happen to be 'A' and 'a'; letters after them still fold.
+TEST_P(SkinStoreArchiveTest, TrailBytesOfDoubleByteNamesKeepTheirCase) {
+    Install(GetParam(),
+            {{"\x81\x41.png", "UPPER"}, {"\x81\x61.png", "LOWER"}, {"img/\x81\x41x.png", "MIXED"}});
+    EXPECT_EQ(ReadImageOrNothing("\x81\x41.png"), "UPPER");
+    EXPECT_EQ(ReadImageOrNothing("\x81\x61.png"), "LOWER");
+    EXPECT_EQ(ReadImageOrNothing("\x81\x61.PNG"), "LOWER");
+    EXPECT_EQ(ReadImageOrNothing("IMG\\\x81\x41X.png"), "MIXED");
+    EXPECT_EQ(ReadImageOrNothing("img\\\x81\x61x.png"), "nothing");
+}
+
 TEST_P(SkinStoreArchiveTest, NamesOfTwoHundredFiftySixBytesAreNeverFound) {
     std::string strShort(255, 'n');
     std::string strLong(256, 'n');

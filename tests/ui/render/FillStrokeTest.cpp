@@ -90,6 +90,23 @@ TEST(Stroke, RectanglesStayInsideTheirBounds) {
     EXPECT_EQ(l.At(7, 6), WHITE);
 }
 
+// A border style reaches the pen: dotted outlines keep their gaps.
+TEST(Stroke, DottedOutlinesHaveGaps) {
+    CTestCanvas c(20, 20, WHITE);
+    SetBkMode(c.Dc(), TRANSPARENT);
+    CDrawEngine::StrokeRect(c.Dc(), {2, 2, 14, 12}, 1, 0xFFFF0000, PS_DOT);
+    EXPECT_EQ(c.At(2, 2), Argb(255, 255, 0, 0));
+    EXPECT_EQ(c.At(5, 2), WHITE);
+    EXPECT_EQ(c.At(8, 2), Argb(255, 255, 0, 0));
+    EXPECT_EQ(c.InkBounds(WHITE).right, 14);
+
+    CTestCanvas l(20, 20, WHITE);
+    SetBkMode(l.Dc(), TRANSPARENT);
+    CDrawEngine::StrokeLine(l.Dc(), {0, 5, 20, 5}, 1, 0xFF00FF00, PS_DASH);
+    EXPECT_EQ(l.At(17, 5), Argb(255, 0, 255, 0));
+    EXPECT_EQ(l.At(18, 5), WHITE);
+}
+
 TEST(CreateArgbBitmap, RowsRunBottomUp) {
     BYTE* pBits = nullptr;
     HBITMAP hBitmap = CDrawEngine::CreateArgbBitmap(nullptr, 3, 2, &pBits);
