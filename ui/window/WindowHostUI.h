@@ -152,7 +152,7 @@ public:
     void RemoveAllImages(bool bShared = false);
     // Loads the named image (every image when the name is empty) of this
     // window's table again, for a file replaced on disk. Records keep their
-    // identity, so paint states pointing at them stay valid.
+    // identity, so paint states pointing at them stay valid. The root repaints.
     void ReloadImages(const char* pstrName = nullptr);
 
     // --- fonts ---
