@@ -24,6 +24,8 @@ public:
     static constexpr UINT WM_HOST_DEFERRED = 0x8001;
     // Native timer that refreshes layered windows.
     static constexpr UINT_PTR LAYERED_TIMER_ID = 8192;
+    // The largest width or height "size" resizes a window to.
+    static constexpr int MAX_WINDOW_EXTENT = 16384;
 
     CWindowHostUI();
     ~CWindowHostUI();

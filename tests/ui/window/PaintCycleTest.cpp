@@ -160,4 +160,14 @@ TEST(PaintCycleTest, SizeBeforeTheRootResizesTheWindowAfterItOnlyStores) {
     EXPECT_EQ(window.Host().GetInitSize().cx, 90);
 }
 
+TEST(PaintCycleTest, ImplausibleSizesAreStoredButNeverApplied) {
+    CHostWindow window(20, 20);
+    window.Host().SetWindowAttribute("size", "2000000000,2000000000");
+    window.Host().SetWindowAttribute("size", "-5,-7");
+    RECT rc;
+    GetClientRect(window.Hwnd(), &rc);
+    EXPECT_EQ(RectText(rc), "0,0,20,20");
+    EXPECT_EQ(window.Host().GetInitSize().cy, -7);
+}
+
 }  // namespace
