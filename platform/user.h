@@ -231,10 +231,19 @@ typedef TRACKMOUSEEVENT* LPTRACKMOUSEEVENT;
 #define HTBORDER 18
 #define HTCLOSE 20
 
+// --- WM_MOUSEACTIVATE answers --------------------------------------------------------
+#define MA_ACTIVATE 1
+#define MA_ACTIVATEANDEAT 2
+#define MA_NOACTIVATE 3
+#define MA_NOACTIVATEANDEAT 4
+
 // --- painting ------------------------------------------------------------------------
-#define RDW_INVALIDATE 0x0001
-#define RDW_ERASE 0x0004
-#define RDW_UPDATENOW 0x0100
+#define PRF_CHECKVISIBLE 0x00000001
+#define PRF_NONCLIENT 0x00000002
+#define PRF_CLIENT 0x00000004
+#define PRF_ERASEBKGND 0x00000008
+#define PRF_CHILDREN 0x00000010
+#define COLOR_WINDOW 5
 
 // --- layered windows -------------------------------------------------------------------
 #define LWA_COLORKEY 0x00000001
@@ -445,6 +454,62 @@ BOOL ClientToScreen(HWND hWnd, LPPOINT lpPoint);
 // Hover is reported after the pointer rests dwHoverTime ms inside the window
 // (HOVER_DEFAULT: 400 ms); leave when it leaves or another window captures.
 BOOL TrackMouseEvent(LPTRACKMOUSEEVENT lpEventTrack);
+
+// --- cursors ---------------------------------------------------------------------------
+#define IDC_ARROW MAKEINTRESOURCEA(32512)
+#define IDC_IBEAM MAKEINTRESOURCEA(32513)
+#define IDC_WAIT MAKEINTRESOURCEA(32514)
+#define IDC_CROSS MAKEINTRESOURCEA(32515)
+#define IDC_SIZENWSE MAKEINTRESOURCEA(32642)
+#define IDC_SIZENESW MAKEINTRESOURCEA(32643)
+#define IDC_SIZEWE MAKEINTRESOURCEA(32644)
+#define IDC_SIZENS MAKEINTRESOURCEA(32645)
+#define IDC_SIZEALL MAKEINTRESOURCEA(32646)
+#define IDC_HAND MAKEINTRESOURCEA(32649)
+
+// Only the standard cursors (hInstance null and an IDC_* name) exist; the
+// same name always gives the same handle, which needs no freeing.
+HCURSOR LoadCursorA(HINSTANCE hInstance, LPCSTR lpCursorName);
+// Shows the cursor over the window under the pointer (or the capture
+// window); returns the previous one. DefWindowProcA's WM_SETCURSOR sets the
+// class cursor over the client area and the sizing cursors over borders.
+HCURSOR SetCursor(HCURSOR hCursor);
+HCURSOR GetCursor();
+
+// --- monitors and work area ---------------------------------------------------------------
+struct HMONITOR__;
+typedef HMONITOR__* HMONITOR;
+#define MONITOR_DEFAULTTONULL 0x00000000
+#define MONITOR_DEFAULTTOPRIMARY 0x00000001
+#define MONITOR_DEFAULTTONEAREST 0x00000002
+#define MONITORINFOF_PRIMARY 0x00000001
+#define SPI_GETWORKAREA 0x0030
+
+struct MONITORINFO {
+    DWORD cbSize;
+    RECT rcMonitor;
+    RECT rcWork;
+    DWORD dwFlags;
+};
+typedef MONITORINFO* LPMONITORINFO;
+
+// The monitor that holds most of the window (by its centre), or per dwFlags
+// when none does.
+HMONITOR MonitorFromWindow(HWND hwnd, DWORD dwFlags);
+HMONITOR MonitorFromPoint(POINT pt, DWORD dwFlags);
+BOOL GetMonitorInfoA(HMONITOR hMonitor, LPMONITORINFO lpmi);
+// Only SPI_GETWORKAREA: the primary monitor's work area into pvParam (a RECT).
+BOOL SystemParametersInfoA(UINT uiAction, UINT uiParam, PVOID pvParam, UINT fWinIni);
+
+// --- properties and relations -------------------------------------------------------------
+// Property names compare without regard to ASCII letter case.
+BOOL SetPropA(HWND hWnd, LPCSTR lpString, HANDLE hData);
+HANDLE GetPropA(HWND hWnd, LPCSTR lpString);
+HANDLE RemovePropA(HWND hWnd, LPCSTR lpString);
+#define GW_OWNER 4
+#define GW_CHILD 5
+// GW_OWNER: the owner of a top-level window; GW_CHILD: the first child.
+HWND GetWindow(HWND hWnd, UINT uCmd);
 
 // --- painting ------------------------------------------------------------------------
 // Each window keeps its pixels (client size, 32-bit premultiplied BGRA) in

@@ -1,6 +1,8 @@
 // Keys, cursor and the process-wide input pointers.
 #include "platform/user/input_state.h"
 
+#include <algorithm>
+
 #include "platform/user/window_geometry.h"
 
 namespace platform::user {
@@ -23,6 +25,14 @@ bool IsKeyDown(int vk) {
     InputState& input = Input();
     std::lock_guard<std::mutex> guard(input.lock);
     return (input.keys[vk & 0xFF] & 0x80) != 0;
+}
+
+void ResetKeyState() {
+    InputState& input = Input();
+    std::lock_guard<std::mutex> guard(input.lock);
+    std::fill(std::begin(input.keys), std::end(input.keys), BYTE(0));
+    input.lastClick = ClickMemory{};
+    input.keyTexts.clear();
 }
 
 WPARAM MouseKeyFlags() {

@@ -48,11 +48,16 @@ InputState& Input();
 // What GetAsyncKeyState and the MK_* flags read, updated from native events.
 void SetKeyDown(int vk, bool down);
 bool IsKeyDown(int vk);
+void ResetKeyState();
 WPARAM MouseKeyFlags();
 // A child's parent, null for a top-level window.
 HWND GetAncestorParent(HWND hwnd);
 // Enabled, and so is every ancestor.
 bool AcceptsInput(HWND hwnd);
+// Motion inside a window whose hover report is armed starts the rest again.
+void RearmHover(HWND hwnd, POINT client);
+// DefWindowProcA's WM_SETCURSOR.
+LRESULT DefaultSetCursor(HWND hwnd, int hitTest);
 // The window drops out of every pointer held for it.
 void ForgetInputWindow(HWND hwnd);
 

@@ -3,6 +3,7 @@
 
 #include "platform/kernel.h"
 #include "platform/user/backend.h"
+#include "platform/user/core_clock.h"
 #include "platform/user/input_state.h"
 #include "platform/user/window_table.h"
 
@@ -11,7 +12,7 @@ using namespace platform::user;
 namespace {
 
 MSG MakeMsg(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return MSG{hwnd, message, wParam, lParam, GetTickCount(), {0, 0}};
+    return MSG{hwnd, message, wParam, lParam, CoreTicks(), {0, 0}};
 }
 
 // The filter window must exist and belong to the caller; (HWND)-1 asks for

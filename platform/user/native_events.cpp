@@ -2,6 +2,7 @@
 #include <cstdlib>
 
 #include "platform/kernel.h"
+#include "platform/user/core_clock.h"
 #include "platform/user/input_state.h"
 #include "platform/user/keymap.h"
 #include "platform/user/move_size.h"
@@ -21,7 +22,7 @@ struct PointerTarget {
 };
 
 DWORD Stamp(const NativeEvent& e) {
-    return e.time != 0 ? e.time : GetTickCount();
+    return e.time != 0 ? e.time : CoreTicks();
 }
 
 LPARAM PointParam(POINT p) {
@@ -70,8 +71,11 @@ void NotePointer(const NativeEvent& e, HWND over) {
         }
         input.pointerWindow = over;
     }
-    if (left != nullptr)
-        QueueInput(left, WM_MOUSELEAVE, 0, 0, e);
+    if (left == nullptr)
+        return;
+    if (std::shared_ptr<Window> window = WindowTable::Instance().Find(left))
+        window->queue->ClearHover(left);
+    QueueInput(left, WM_MOUSELEAVE, 0, 0, e);
 }
 
 int HitTest(HWND hwnd, POINT screen) {
@@ -138,7 +142,7 @@ void ActivateOnPress(HWND hwnd, int hit, UINT message) {
         return;
     LRESULT answer = SendMessageA(hwnd, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top),
                                   MAKELPARAM(WORD(hit), message));
-    if (answer != 3 && answer != 4)  // MA_NOACTIVATE, MA_NOACTIVATEANDEAT
+    if (answer != MA_NOACTIVATE && answer != MA_NOACTIVATEANDEAT)
         SetForegroundWindow(top);
 }
 
@@ -152,6 +156,7 @@ void OnPointerMotion(const NativeEvent& e) {
         return;
     AskForCursor(target.hwnd, e.screenPos, WM_MOUSEMOVE);
     QueueInput(target.hwnd, WM_MOUSEMOVE, MouseKeyFlags(), PointParam(target.client), e);
+    RearmHover(target.hwnd, target.client);
 }
 
 void OnButtonPress(const NativeEvent& e) {

@@ -11,6 +11,8 @@
 
 #include "platform/kernel.h"
 #include "platform/user/backend.h"
+#include "platform/user/core_clock.h"
+#include "platform/user/input_state.h"
 #include "platform/user/window_table.h"
 
 namespace platform::user {
@@ -86,6 +88,8 @@ void ThreadQueue::SetPaintPending(HWND hwnd, bool pending) {
             m_paint.push_back(hwnd);
         else
             std::erase(m_paint, hwnd);
+        if (m_hover.hwnd == hwnd)
+            m_hover = Hover{};
     }
     if (pending)
         Wake();
@@ -114,8 +118,41 @@ void ThreadQueue::PostQuit(int exitCode) {
 bool ThreadQueue::Take(const MessageFilter& filter, bool remove, MSG& out) {
     std::lock_guard<std::mutex> guard(m_lock);
     return TakePosted(filter, remove, out) || TakeQuit(filter, remove, out) ||
-           TakeInput(filter, remove, out) || TakePaint(filter, out) ||
-           TakeTimer(filter, remove, out);
+           TakeInput(filter, remove, out) || TakeHover(filter, remove, out) ||
+           TakePaint(filter, out) || TakeTimer(filter, remove, out);
+}
+
+void ThreadQueue::SetHover(HWND hwnd, uint64_t dueMs, POINT client) {
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        m_hover = Hover{hwnd, dueMs, client};
+    }
+    Wake();  // a sleeping owner must count the new deadline
+}
+
+void ThreadQueue::ClearHover(HWND hwnd) {
+    std::lock_guard<std::mutex> guard(m_lock);
+    if (hwnd == nullptr || m_hover.hwnd == hwnd)
+        m_hover = Hover{};
+}
+
+bool ThreadQueue::HoverArmed(HWND hwnd) {
+    std::lock_guard<std::mutex> guard(m_lock);
+    return m_hover.hwnd != nullptr && m_hover.hwnd == hwnd;
+}
+
+// The pointer rested long enough: one WM_MOUSEHOVER, then tracking must be re-armed.
+bool ThreadQueue::TakeHover(const MessageFilter& filter, bool remove, MSG& out) {
+    if (m_hover.hwnd == nullptr || m_hover.dueMs > CoreNowMs() ||
+        !filter.Accepts(m_hover.hwnd, WM_MOUSEHOVER)) {
+        return false;
+    }
+    POINT p = m_hover.client;
+    out = MSG{m_hover.hwnd,         WM_MOUSEHOVER, MouseKeyFlags(),
+              MAKELPARAM(p.x, p.y), CoreTicks(),   {0, 0}};
+    if (remove)
+        m_hover = Hover{};
+    return true;
 }
 
 bool ThreadQueue::TakeInput(const MessageFilter& filter, bool remove, MSG& out) {
@@ -133,7 +170,7 @@ bool ThreadQueue::TakeInput(const MessageFilter& filter, bool remove, MSG& out) 
 bool ThreadQueue::TakePaint(const MessageFilter& filter, MSG& out) {
     for (HWND hwnd : m_paint) {
         if (filter.Accepts(hwnd, WM_PAINT)) {
-            out = MSG{hwnd, WM_PAINT, 0, 0, GetTickCount(), {0, 0}};
+            out = MSG{hwnd, WM_PAINT, 0, 0, CoreTicks(), {0, 0}};
             return true;
         }
     }
@@ -160,14 +197,14 @@ bool ThreadQueue::TakeQuit(const MessageFilter& filter, bool remove, MSG& out) {
     if (!MessageFilter{nullptr, filter.minMsg, filter.maxMsg}.Accepts(nullptr, WM_QUIT)) {
         return false;
     }
-    out = MSG{nullptr, WM_QUIT, WPARAM(m_exitCode), 0, GetTickCount(), {0, 0}};
+    out = MSG{nullptr, WM_QUIT, WPARAM(m_exitCode), 0, CoreTicks(), {0, 0}};
     if (remove)
         m_quit = false;
     return true;
 }
 
 bool ThreadQueue::TakeTimer(const MessageFilter& filter, bool remove, MSG& out) {
-    uint64_t now = NowMs();
+    uint64_t now = CoreNowMs();
     Timer* best = nullptr;
     for (Timer& timer : m_timers) {
         if (timer.dueMs > now || !filter.Accepts(timer.hwnd, WM_TIMER))
@@ -179,8 +216,8 @@ bool ThreadQueue::TakeTimer(const MessageFilter& filter, bool remove, MSG& out) 
     }
     if (best == nullptr)
         return false;
-    out = MSG{best->hwnd,     WM_TIMER, WPARAM(best->id), reinterpret_cast<LPARAM>(best->proc),
-              GetTickCount(), {0, 0}};
+    out = MSG{best->hwnd,  WM_TIMER, WPARAM(best->id), reinterpret_cast<LPARAM>(best->proc),
+              CoreTicks(), {0, 0}};
     // A late timer fires once and counts its next period from now.
     if (remove)
         best->dueMs = now + best->periodMs;
@@ -197,7 +234,7 @@ int ThreadQueue::MillisecondsToNextTimer(const MessageFilter& filter) {
     }
     if (next == UINT64_MAX)
         return -1;
-    uint64_t now = NowMs();
+    uint64_t now = CoreNowMs();
     if (next <= now)
         return 0;
     return int(std::min<uint64_t>(next - now, INT_MAX));
@@ -237,11 +274,11 @@ UINT_PTR ThreadQueue::SetTimer(HWND hwnd, UINT_PTR id, UINT elapseMs, TIMERPROC 
     uint64_t period = std::max<UINT>(elapseMs, 10);  // the shortest period the API allows
     for (Timer& timer : m_timers) {
         if (timer.hwnd == hwnd && timer.id == id) {
-            timer = Timer{hwnd, id, period, NowMs() + period, timer.order, proc};
+            timer = Timer{hwnd, id, period, CoreNowMs() + period, timer.order, proc};
             return hwnd == nullptr ? id : 1;
         }
     }
-    m_timers.push_back(Timer{hwnd, id, period, NowMs() + period, m_timerOrder++, proc});
+    m_timers.push_back(Timer{hwnd, id, period, CoreNowMs() + period, m_timerOrder++, proc});
     return hwnd == nullptr ? id : 1;
 }
 
@@ -263,6 +300,8 @@ void ThreadQueue::ForgetWindow(HWND hwnd) {
         std::erase_if(m_input, [&](const MSG& m) { return m.hwnd == hwnd; });
         std::erase_if(m_native, [&](const NativeEvent& e) { return e.hwnd == hwnd; });
         std::erase(m_paint, hwnd);
+        if (m_hover.hwnd == hwnd)
+            m_hover = Hover{};
         auto keep =
             std::stable_partition(m_posted.begin(), m_posted.end(),
                                   [&](const QueuedMessage& q) { return q.msg.hwnd != hwnd; });

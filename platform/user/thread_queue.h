@@ -57,6 +57,12 @@ public:
     // and is visible; WM_PAINT is made for it while it stays listed.
     void SetPaintPending(HWND hwnd, bool pending);
 
+    // Any thread: WM_MOUSEHOVER for hwnd once the core clock reaches dueMs,
+    // read after input; client is the point it reports.
+    void SetHover(HWND hwnd, uint64_t dueMs, POINT client);
+    void ClearHover(HWND hwnd);  // null: whichever window
+    bool HoverArmed(HWND hwnd);
+
     // Owner thread: translates the native events other threads handed in.
     void TranslatePendingNative();
     // Owner thread. Takes the next message the filter accepts, in the order
@@ -77,6 +83,7 @@ private:
     bool TakePosted(const MessageFilter& filter, bool remove, MSG& out);
     bool TakeQuit(const MessageFilter& filter, bool remove, MSG& out);
     bool TakeInput(const MessageFilter& filter, bool remove, MSG& out);
+    bool TakeHover(const MessageFilter& filter, bool remove, MSG& out);
     bool TakePaint(const MessageFilter& filter, MSG& out);
     bool TakeTimer(const MessageFilter& filter, bool remove, MSG& out);
     void Wake();
@@ -90,6 +97,11 @@ private:
     std::deque<MSG> m_input;
     std::deque<NativeEvent> m_native;
     std::vector<HWND> m_paint;  // in the order they became pending
+    struct Hover {
+        HWND hwnd = nullptr;
+        uint64_t dueMs = 0;
+        POINT client{};
+    } m_hover;
     bool m_quit = false;
     int m_exitCode = 0;
     std::vector<Timer> m_timers;

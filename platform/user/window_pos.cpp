@@ -79,11 +79,21 @@ void ChangeVisibility(HWND hwnd, bool show, bool activate) {
     WindowTable::Instance().With(hwnd, [&](Window& w) {
         w.style = show ? (w.style | WS_VISIBLE) : (w.style & ~DWORD(WS_VISIBLE));
     });
+    DWORD exStyle = DWORD(GetWindowLongPtrA(hwnd, GWL_EXSTYLE));
+    bool topLevel = (GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_CHILD) == 0;
+    activate = activate && topLevel && (exStyle & WS_EX_NOACTIVATE) == 0;
     ActiveBackend().ShowNativeWindow(hwnd, show, activate);
+    if (show && activate)
+        SetActiveWindow(hwnd);
     if (show)
         InvalidateAll(hwnd);
     else
         RefreshPaintRequest(hwnd);
+    // A hidden active window hands activation to its owner.
+    if (!show && GetActiveWindow() == hwnd) {
+        HWND owner = GetWindow(hwnd, GW_OWNER);
+        SetActiveWindow(owner != nullptr && IsWindowVisible(owner) ? owner : nullptr);
+    }
 }
 
 void Restack(HWND hwnd, HWND insertAfter) {

@@ -49,7 +49,8 @@ struct Window {
     bool layeredImage = false;
     bool perPixelAlpha = false;
     BYTE constantAlpha = 255;
-    HRGN region = nullptr;  // SetWindowRgn's shape, window coordinates; owned
+    HRGN region = nullptr;                // SetWindowRgn's shape, window coordinates; owned
+    std::map<std::string, HANDLE> props;  // names in lower case
 
     bool IsChild() const { return (style & WS_CHILD) != 0; }
     bool Visible() const { return (style & WS_VISIBLE) != 0; }

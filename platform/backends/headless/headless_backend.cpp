@@ -72,6 +72,8 @@ void HeadlessBackend::DestroyNativeWindow(HWND hwnd) {
         m_focus = nullptr;
     if (m_grab == hwnd)
         m_grab = nullptr;
+    if (m_lastPointerWindow == hwnd)
+        m_lastPointerWindow = nullptr;
 }
 
 void HeadlessBackend::StyleChanged(HWND hwnd, DWORD /*style*/, DWORD exStyle) {

@@ -62,11 +62,20 @@ public:
     std::vector<uint32_t> ComposeScreen(int& width, int& height) const;
     HWND FocusedWindow() const;
     HWND GrabbedWindow() const;
+    // The top-most shown window taking input at a screen point (children first).
+    HWND WindowAt(POINT screen) const;
+    // Held modifiers and buttons as NativeModifier bits, for injected events.
+    UINT Modifiers() const;
+    void SetModifier(UINT bit, bool held);
+    HWND LastPointerWindow() const;
+    void SetLastPointerWindow(HWND hwnd);
 
 private:
     ScreenWindow* Find(HWND hwnd);
     POINT ScreenOrigin(HWND hwnd) const;
     void ComposeWindow(HWND hwnd, HDC screenDc) const;
+    bool TakesInputAt(const ScreenWindow& window, POINT screen) const;
+    HWND ChildAt(HWND parent, POINT screen) const;
 
     mutable std::mutex m_lock;
     std::map<HWND, ScreenWindow> m_windows;
@@ -77,6 +86,8 @@ private:
     POINT m_pointer{0, 0};
     HWND m_focus = nullptr;
     HWND m_grab = nullptr;
+    UINT m_modifiers = 0;
+    HWND m_lastPointerWindow = nullptr;
 };
 
 // The headless backend in use, or null when another backend is installed.
