@@ -119,8 +119,12 @@ bool WindowImplBase::DispatchFrameMessage(UINT uMsg, WPARAM wParam, LPARAM lPara
 void WindowImplBase::OnFinalMessage(HWND) {
     m_PaintManager.RemovePreMessageFilter(this);
     m_PaintManager.RemoveNotifier(this);
-    if (m_PaintManager.GetRoot() != nullptr)
-        m_PaintManager.ForgetControl(m_PaintManager.GetRoot());
+    // Forgetting alone would leave the tree to nobody: it goes with the window.
+    CControlUI* pRoot = m_PaintManager.GetRoot();
+    if (pRoot != nullptr) {
+        m_PaintManager.ForgetControl(pRoot);
+        pRoot->Delete();
+    }
 }
 
 void WindowImplBase::HandleNotify(NotifyRecord& msg) {

@@ -95,6 +95,8 @@ TEST(WindowImplBaseTest, CreationDropsTheCaptionAndShowsTheTitle) {
     DestroyWindow(hWnd);
     EXPECT_TRUE(frame.m_bFinal);
     EXPECT_EQ(frame.GetHWND(), nullptr);
+    EXPECT_EQ(frame.Host().GetRoot(), nullptr);  // the tree went with the window
+    EXPECT_EQ(frame.Host().FindControlByName("title"), nullptr);
 }
 
 TEST(WindowImplBaseTest, ShowModalReturnsTheCloseCode) {
