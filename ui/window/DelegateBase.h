@@ -42,7 +42,11 @@ public:
     CEventSource() = default;
     CEventSource(const CEventSource&) = delete;
     CEventSource& operator=(const CEventSource&) = delete;
-    ~CEventSource() { Clear(); }
+    ~CEventSource() {
+        if (m_pbDestroyed != nullptr)
+            *m_pbDestroyed = true;
+        Clear();
+    }
 
     bool IsEmpty() const { return m_aDelegates.IsEmpty(); }
     void Add(const CDelegateBase& d) {
@@ -59,12 +63,25 @@ public:
                 return;
             }
     }
-    // True unless a listener returns false, which stops the walk.
+    // True unless a listener returns false, which stops the walk. A listener
+    // may destroy the list's owner: the walk then ends without touching it.
     bool Invoke(void* pParam) {
-        for (int i = 0; i < m_aDelegates.GetSize(); ++i)
-            if (!At(i)->Invoke(pParam))
-                return false;
-        return true;
+        bool bDestroyed = false;
+        bool* pbOuter = m_pbDestroyed;
+        m_pbDestroyed = &bDestroyed;
+        bool bResult = true;
+        for (int i = 0; i < m_aDelegates.GetSize(); ++i) {
+            bResult = At(i)->Invoke(pParam);
+            if (bDestroyed) {
+                if (pbOuter != nullptr)
+                    *pbOuter = true;
+                return bResult;
+            }
+            if (!bResult)
+                break;
+        }
+        m_pbDestroyed = pbOuter;
+        return bResult;
     }
     void Clear() {
         for (int i = 0; i < m_aDelegates.GetSize(); ++i)
@@ -75,6 +92,8 @@ public:
 private:
     CDelegateBase* At(int i) const { return static_cast<CDelegateBase*>(m_aDelegates[i]); }
     CUIPtrArray m_aDelegates;
+    // Set while Invoke runs, so the destructor can tell it.
+    bool* m_pbDestroyed = nullptr;
 };
 
 }  // namespace Orvik
