@@ -61,11 +61,11 @@ bool CNotifyPump::LoopDispatch(NotifyRecord& msg) {
         if (pEntry == nullptr)
             continue;
         if (pEntry->nSignature == NOTIFY_SIG_PARAMS) {
-            (this->*pEntry->pfnParams)(msg.wParam, msg.lParam);
+            pEntry->pfnParams(this, msg.wParam, msg.lParam);
             return true;
         }
         if (pEntry->nSignature == NOTIFY_SIG_RECORD) {
-            (this->*pEntry->pfnRecord)(msg);
+            pEntry->pfnRecord(this, msg);
             return true;
         }
         return false;

@@ -8,10 +8,10 @@ namespace Orvik {
 
 class CNotifyPump;
 
-// Handlers are members of the window; the pointer to member carries the
-// adjustment from the pump to the window object.
-typedef LRESULT (CNotifyPump::*NotifyParamsFn)(WPARAM wParam, LPARAM lParam);
-typedef void (CNotifyPump::*NotifyRecordFn)(NotifyRecord& msg);
+// Handlers are small functions that cast the pump to the window class
+// (which adjusts the pointer) and call its member.
+typedef LRESULT (*NotifyParamsFn)(CNotifyPump* pPump, WPARAM wParam, LPARAM lParam);
+typedef void (*NotifyRecordFn)(CNotifyPump* pPump, NotifyRecord& msg);
 
 enum NotifySignature {
     NOTIFY_SIG_END = 0,

@@ -7,9 +7,12 @@ namespace Orvik {
 
 namespace {
 
+void ClickThunk(CNotifyPump* pPump, NotifyRecord& msg) {
+    static_cast<WindowImplBase*>(pPump)->OnClickNotify(msg);
+}
+
 const NotifyMapEntry g_windowEntries[] = {
-    {"click", "", NOTIFY_SIG_RECORD, nullptr,
-     static_cast<NotifyRecordFn>(&WindowImplBase::OnClickNotify)},
+    {"click", "", NOTIFY_SIG_RECORD, nullptr, ClickThunk},
     {"", "", NOTIFY_SIG_END, nullptr, nullptr},
 };
 
