@@ -1,6 +1,7 @@
 // Window host construction, destruction and the process-wide state.
 #include "ui/window/WindowHostUI.h"
 
+#include "platform/user.h"
 #include "ui/window/WindowHostShared.h"
 
 namespace Orvik {
@@ -42,10 +43,38 @@ CWindowHostUI::CWindowHostUI() {
 }
 
 CWindowHostUI::~CWindowHostUI() {
+    RemoveAllTimers();
+    ClearPendingNotifications();
+    RunDelayedCleanup();
+    m_mapNameHash.RemoveAll();
+    if (m_pRoot != nullptr) {
+        IControlNodeUI* pRoot = m_pRoot;
+        m_pRoot = nullptr;
+        pRoot->Delete();
+    }
+    // Deleting the tree may have queued more.
+    RunDelayedCleanup();
     if (m_DefaultFontInfo.hFont != nullptr)
         DeleteObject(m_DefaultFontInfo.hFont);
+    RemoveAllTables();
+    ReleaseBuffers();
+    if (m_hDcPaint != nullptr)
+        ::ReleaseDC(m_hWndPaint, m_hDcPaint);
+    CUIPtrArray& live = SharedHostState().m_aLiveHosts;
+    int iLive = live.Find(this);
+    if (iLive >= 0)
+        live.Remove(iLive);
+}
+
+void CWindowHostUI::RemoveAllTables() {
     RemoveAllFonts(false);
     RemoveAllImages(false);
+    RemoveAllDefaultAttributeLists(false);
+    RemoveAllWindowCustomAttributes();
+    RemoveAllOptionGroups();
+    for (int i = 0; i < m_mapShadowAttrs.GetSize(); ++i)
+        delete static_cast<CUIString*>(m_mapShadowAttrs.Find(m_mapShadowAttrs.GetAt(i), false));
+    m_mapShadowAttrs.RemoveAll();
 }
 
 }  // namespace Orvik

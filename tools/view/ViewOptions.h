@@ -1,0 +1,26 @@
+// Command line of orvik-view: skin, document and the switches.
+#pragma once
+
+#include <string>
+
+namespace orvikview {
+
+struct ViewOptions {
+    std::string strSkin;
+    std::string strDocument;
+    std::string strOut;
+    int nWidth = 0;  // 0: the document's "size"
+    int nHeight = 0;
+    bool bTree = false;
+    // Event script ("-": standard input); empty: just render.
+    std::string strEvents;
+    bool bNotifications = false;
+    bool bX11 = false;
+};
+
+// False with a message for standard error on a bad command line.
+bool ParseViewOptions(int argc, char** argv, ViewOptions& options, std::string& strError);
+
+const char* ViewUsage();
+
+}  // namespace orvikview

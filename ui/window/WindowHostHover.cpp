@@ -1,0 +1,60 @@
+// Window host: the pointer resting over a control and leaving the window.
+#include "platform/user.h"
+#include "ui/window/WindowHostShared.h"
+#include "ui/window/WindowHostUI.h"
+
+namespace Orvik {
+
+bool CWindowHostUI::OnMouseHover(LPARAM lParam) {
+    m_bMouseTracking = false;
+    POINT pt = PointFromLParam(lParam);
+    IControlNodeUI* pControl = OwnNodeAt(pt);
+    if (pControl == nullptr)
+        return false;
+    if (m_pEventHover != nullptr) {
+        ControlEvent event;
+        FillEvent(event, UIEVENT_MOUSEHOVER, m_pEventHover);
+        event.lParam = lParam;
+        if (!Deliver(m_pEventHover, event))
+            return true;
+        // The hover handler may have removed the control under the pointer.
+        pControl = OwnNodeAt(pt);
+        if (pControl == nullptr)
+            return true;
+    }
+    CUIString sTip = pControl->GetToolTip();
+    if (sTip.IsEmpty())
+        return true;
+    ExpandLanguageTokens(sTip);
+    m_sToolTipText = sTip;
+    m_ptLastToolTip = m_ptLastMousePos;
+    return true;
+}
+
+// Leaving the window ends the hover unless the pointer is really still over
+// the client area (a capture or a child window can report a leave).
+void CWindowHostUI::OnMouseLeaveMessage() {
+    if (m_pRoot == nullptr)
+        return;
+    m_sToolTipText.Empty();
+    if (m_bMouseTracking) {
+        POINT pt = {0, 0};
+        ::GetCursorPos(&pt);
+        RECT rcWindow = {0, 0, 0, 0};
+        ::GetWindowRect(m_hWndPaint, &rcWindow);
+        bool bInside =
+            !::IsIconic(m_hWndPaint) && ::GetActiveWindow() == m_hWndPaint &&
+            pt.x >= rcWindow.left && pt.x < rcWindow.right && pt.y >= rcWindow.top &&
+            pt.y < rcWindow.bottom &&
+            ::SendMessageA(m_hWndPaint, WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y)) == HTCLIENT;
+        m_bMouseTracking = false;
+        if (bInside)
+            ::ScreenToClient(m_hWndPaint, &pt);
+        else
+            pt = POINT{-1, -1};
+        ::SendMessageA(m_hWndPaint, WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+    }
+    m_bMouseTracking = false;
+}
+
+}  // namespace Orvik
