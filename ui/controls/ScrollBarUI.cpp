@@ -64,7 +64,11 @@ void CScrollBarUI::SetScrollPos(int nPos, bool bNotify) {
         int r = nPos % u;
         nPos = r < u / 2 ? nPos - r : nPos + u - r;
     }
-    m_nScrollPos = std::min(nPos, m_nRange);
+    nPos = std::min(nPos, m_nRange);
+    // A request clamped back onto the current position is no scroll.
+    if (nPos == m_nScrollPos)
+        return;
+    m_nScrollPos = nPos;
     SetBounds(m_rcItem, true);
     if (bNotify && m_pHost != nullptr)
         m_pHost->SendNotify(this, "scroll", m_nScrollPos, nOld, true, false);
