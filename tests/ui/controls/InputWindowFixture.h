@@ -29,18 +29,17 @@ inline LRESULT CALLBACK InputHostProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARA
     return DefWindowProcA(hWnd, uMsg, wParam, lParam);
 }
 
-// The window sits at (ORIGIN, ORIGIN) on a small screen; coordinates given
+// The window sits at the screen's origin on a small screen; coordinates given
 // to the helpers are client coordinates. Skin images come from the
 // launcher's skin folder.
 class CInputWindow : public Orvik::INotifyUI {
 public:
-    static constexpr int ORIGIN = 50;
+    static constexpr int ORIGIN = 0;
 
     explicit CInputWindow(const std::string& xml, int cx = 300, int cy = 200) {
         platform::headless::SetScreen(800, 600, RECT{0, 0, 800, 560});
         platform::headless::UseManualClock(true);
         platform::headless::ResetInput();
-        platform::headless::MovePointer(799, 599);
         Orvik::CSkinStore::OpenArchiveFile("", true);
         Orvik::CSkinStore::SetSkinPath(LUMORA_SOURCE_DIR "/skin/");
         static bool s_registered = [] {
@@ -67,11 +66,19 @@ public:
         m_notes.clear();
     }
     ~CInputWindow() override {
+        // The pointer goes back to the corner a fresh process has it in while
+        // this window is there to report the move: later windows must not
+        // find it resting over them.
+        platform::headless::ResetInput();
+        platform::headless::MovePointer(0, 0);
+        Pump();
         if (IsWindow(m_hWnd))
             DestroyWindow(m_hWnd);
         Pump();
+        // Leave the screen as a fresh process has it.
         platform::headless::UseManualClock(false);
         platform::headless::ResetInput();
+        platform::headless::SetScreen(1920, 1080, RECT{0, 0, 1920, 1040});
         Orvik::CSkinStore::SetSkinPath("");
     }
     CInputWindow(const CInputWindow&) = delete;
