@@ -103,6 +103,19 @@ TEST(ButtonTest, HoverFadesToTheHotImageInFiveTicksThenStops) {
     EXPECT_EQ(ok->GetFadeValue(), 255);
 }
 
+TEST(ButtonTest, TheHandCursorShowsOverAnEnabledButtonOnly) {
+    CInputWindow w(kOneButton);
+    HCURSOR hHand = LoadCursorA(nullptr, IDC_HAND);
+    // Putting the arrow back is the window's business; a button only sets the hand.
+    HCURSOR hArrow = LoadCursorA(nullptr, IDC_ARROW);
+    SetCursor(hArrow);
+    w.Move(50, 40);
+    EXPECT_EQ(GetCursor(), hHand);
+    SetCursor(hArrow);
+    w.Move(50, 80);  // the disabled one
+    EXPECT_EQ(GetCursor(), hArrow);
+}
+
 TEST(ButtonTest, DisablingClearsTheStateAndTheInputFlags) {
     CInputWindow w(kOneButton);
     CButtonUI* ok = w.Find<CButtonUI>("ok");
