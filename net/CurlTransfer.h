@@ -19,11 +19,15 @@ public:
     std::string& Body() { return m_strBody; }
 
     // URL, user agent, body sink, no signals, 5 s connect limit, no
-    // certificate checks, and only http and https, also for redirects.
+    // certificate checks, only http and https, also for redirects, the body
+    // cap and the stop check.
     void SetCommonOptions(const char* url);
     // Performs up to attempts times, emptying the body before each one; stops
-    // at the first attempt that completes. Returns the last attempt's code.
-    CURLcode Perform(int attempts);
+    // at the first attempt that completes. Returns the last attempt's code;
+    // the body is empty unless it is CURLE_OK. After HttpStopAll nothing more
+    // is sent and a transfer in flight ends with CURLE_ABORTED_BY_CALLBACK.
+    // nTotalMs > 0 limits all attempts together: each one gets what is left.
+    CURLcode Perform(int attempts, long nTotalMs = 0);
     // The HTTP response code, or the query's own error code when it fails.
     int QueryResponseCode();
 

@@ -8,12 +8,20 @@
 // hostile host cannot make the launcher hold an unbounded answer in memory.
 constexpr size_t HTTP_MAX_BODY_BYTES = 16u * 1024u * 1024u;
 
+// Redirects HttpDownload follows before it gives up (CURLE_TOO_MANY_REDIRECTS).
+constexpr long HTTP_MAX_REDIRECTS = 10;
+// Whole time one HttpDownload call may take, redirects and retries included:
+// a host that trickles bytes just above the stall limit still ends.
+constexpr long HTTP_DOWNLOAD_TIME_LIMIT_SECONDS = 60;
+
 // GET into memory. status receives the HTTP response code of a completed
 // transfer, else a libcurl error code (2 when no handle could be made).
 // timeout <= 0 means 15 s, attempts <= 0 means 3. Redirects are not followed:
 // for a 3xx answer with a target, the body returned is the target URL.
 std::string HttpGet(const char* url, int& status, int timeout, int attempts);
 
+// A failed transfer (status below 100) returns an empty body.
+//
 // Form POST of body into memory; one attempt, 5 s in total. status as HttpGet.
 std::string HttpPost(int& status, const char* url, const char* body);
 
@@ -32,6 +40,16 @@ size_t HttpWriteToBuffer(void* data, size_t size, size_t count, void* buffer);
 // Scheme, "://" and host of url, without the path; a url without a "/" after
 // its host is returned whole.
 std::string HttpUrlOrigin(const char* url);
+
+// Shortens the whole-download limit (HTTP_DOWNLOAD_TIME_LIMIT_SECONDS); for tests.
+void HttpSetDownloadTimeLimit(long seconds);
+
+// Ends every transfer in flight within a fraction of a second and refuses new
+// ones, all with CURLE_ABORTED_BY_CALLBACK (42): shutdown calls it so that it
+// never waits on the network. HttpAllowTransfers undoes it (start-up, tests).
+void HttpStopAll();
+void HttpAllowTransfers();
+bool HttpIsStopping();
 
 // A download whose speed stays below bytesPerSecond for seconds ends with a
 // time-out, so shutdown never waits behind a stalled transfer. Defaults to

@@ -18,6 +18,7 @@ const int RESULT_CANNOT_OPEN = -1;
 
 std::atomic<long> g_nStallBytesPerSecond{1};
 std::atomic<long> g_nStallSeconds{10};
+std::atomic<long> g_nTimeLimitSeconds{HTTP_DOWNLOAD_TIME_LIMIT_SECONDS};
 
 // A temporary file beside the target, so a failed download never touches the
 // target and the final rename stays on one file system.
@@ -79,6 +80,10 @@ void HttpSetStallLimit(long bytesPerSecond, long seconds) {
     g_nStallSeconds = seconds;
 }
 
+void HttpSetDownloadTimeLimit(long seconds) {
+    g_nTimeLimitSeconds = seconds;
+}
+
 std::string HttpUrlOrigin(const char* url) {
     std::string text = url != nullptr ? url : "";
     size_t sep = text.find("://");
@@ -101,13 +106,17 @@ int HttpDownload(const char* url, const char* path) {
     curl_slist* headers = curl_slist_append(nullptr, referer.c_str());
     transfer.SetCommonOptions(url);
     curl_easy_setopt(transfer.Handle(), CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(transfer.Handle(), CURLOPT_MAXREDIRS, HTTP_MAX_REDIRECTS);
+    // An announced length over the cap is refused before the body arrives;
+    // the body sink stops one that comes without a length.
+    curl_easy_setopt(transfer.Handle(), CURLOPT_MAXFILESIZE_LARGE, curl_off_t(HTTP_MAX_BODY_BYTES));
     curl_easy_setopt(transfer.Handle(), CURLOPT_HTTPHEADER, headers);
     curl_easy_setopt(transfer.Handle(), CURLOPT_LOW_SPEED_LIMIT, g_nStallBytesPerSecond.load());
     curl_easy_setopt(transfer.Handle(), CURLOPT_LOW_SPEED_TIME, g_nStallSeconds.load());
 
     // The body is written only after a completed attempt, so the file never
     // holds bytes of an attempt that failed.
-    CURLcode code = transfer.Perform(DOWNLOAD_ATTEMPTS);
+    CURLcode code = transfer.Perform(DOWNLOAD_ATTEMPTS, g_nTimeLimitSeconds.load() * 1000);
     int result = code != CURLE_OK ? int(code) : StatusToResult(transfer.QueryResponseCode());
     curl_slist_free_all(headers);
     if (result == 0 && !(file.Write(transfer.Body()) && file.Commit(target)))

@@ -5,11 +5,12 @@ set -euo pipefail
 
 PACKAGES=(
   # toolchain
-  build-essential g++ cmake ninja-build ccache pkg-config clang libclang-rt-14-dev
+  build-essential g++ cmake ninja-build ccache pkg-config clang libclang-rt-14-dev clang-format
   # test and benchmark frameworks
   libgtest-dev libgmock-dev libbenchmark-dev
   # libraries the code links
-  libcurl4-openssl-dev libssl-dev zlib1g-dev libminizip-dev libstb-dev
+  libcurl4-openssl-dev libssl-dev zlib1g-dev libminizip-dev libstb-dev libpng-dev
+  libjpeg62-turbo-dev
   libpixman-1-dev libfreetype-dev libfontconfig-dev libx11-dev libxext-dev libxrandr-dev libxtst-dev
   libcpp-httplib-dev
   # fonts (CJK fallback), X server for the x11 tests and the demo, tools

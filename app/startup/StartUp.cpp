@@ -6,6 +6,7 @@
 #include "app/lines/PtLine.h"
 #include "app/pool/IdleThreadManager.h"
 #include "app/util/Utilities.h"
+#include "net/HttpClient.h"
 
 const std::string g_strExeDir = GetExeDir();
 CIdleThreadManager* g_pIdleThreadManager = nullptr;
@@ -22,8 +23,13 @@ void InitWorkersAndLines() {
 void ShutdownWorkers() {
     if (g_pIdleThreadManager == nullptr)
         return;
+    // Transfers in flight end at once, so waiting for the running jobs never
+    // waits on a slow or hostile host. No job runs once the pool is gone, so
+    // the network is allowed again for whatever comes after.
+    HttpStopAll();
     delete g_pIdleThreadManager;
     g_pIdleThreadManager = nullptr;
+    HttpAllowTransfers();
 }
 
 std::string GetDefaultSkinFolder() {

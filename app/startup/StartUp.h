@@ -13,7 +13,9 @@ extern CIdleThreadManager* g_pIdleThreadManager;
 // Creates the pool if there is none yet, then makes g_lstPtLine an exact copy
 // of the seed list.
 void InitWorkersAndLines();
-// Destroys the pool, if any: running jobs finish, queued ones are dropped.
+// Destroys the pool, if any: transfers in flight are cancelled (and new ones
+// refused until the pool is gone) so running jobs finish at once; queued ones
+// are dropped.
 void ShutdownWorkers();
 // The skin folder beside the program.
 std::string GetDefaultSkinFolder();

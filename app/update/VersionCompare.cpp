@@ -22,8 +22,15 @@ int CompareNumbers(std::string left, std::string right) {
     return left.compare(right);
 }
 
+// Numbers as numbers, any number before any other text, other texts by
+// bytes: each class is ordered on its own and the classes never mix, so the
+// whole is a total order (mixing them byte-wise made 0.9 < 0.10 < 0.1a < 0.9).
 int CompareComponents(const std::string& left, const std::string& right) {
-    if (IsNumber(left) && IsNumber(right))
+    bool bLeftNumber = IsNumber(left);
+    bool bRightNumber = IsNumber(right);
+    if (bLeftNumber != bRightNumber)
+        return bLeftNumber ? -1 : 1;
+    if (bLeftNumber)
         return CompareNumbers(left, right);
     int order = left.compare(right);
     return order < 0 ? -1 : (order > 0 ? 1 : 0);

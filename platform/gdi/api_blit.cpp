@@ -1,8 +1,9 @@
 // Block transfers between DCs: BitBlt, StretchBlt and AlphaBlend through pixman composites.
 #include <algorithm>
+#include <cstdint>
 
-#include "platform/gdi/DeviceContext.h"
-#include "platform/gdi/Paint.h"
+#include "platform/gdi/device_context.h"
+#include "platform/gdi/paint.h"
 
 using namespace gdi;
 
@@ -19,11 +20,19 @@ struct Transfer {
     bool smooth = false;  // bilinear instead of nearest pixel when scaling
 };
 
+// Rectangles are clamped to +-this when they are built from a call's
+// position and size, so their widths fit an int and pixman's 16.16 fixed
+// point sees only values it can hold.
+constexpr int64_t COORD_LIMIT = 1 << 29;
+// Scale factors pixman's 16.16 matrix can express.
+constexpr double MAX_SCALE = 32767.0;
+constexpr double MIN_SCALE = 1.0 / 65536.0;
+
 int Width(const RECT& rc) {
-    return rc.right - rc.left;
+    return int(int64_t(rc.right) - rc.left);
 }
 int Height(const RECT& rc) {
-    return rc.bottom - rc.top;
+    return int(int64_t(rc.bottom) - rc.top);
 }
 
 // The source pixels as an image whose origin is the source rectangle's
@@ -43,8 +52,16 @@ pixman_image_t* SourceImage(CGdiBitmap* src, CGdiBitmap* dst, const Transfer& t)
     return copy;
 }
 
+bool IsScalable(const Transfer& t) {
+    double sx = static_cast<double>(Width(t.src)) / Width(t.dst);
+    double sy = static_cast<double>(Height(t.src)) / Height(t.dst);
+    return sx >= MIN_SCALE && sx <= MAX_SCALE && sy >= MIN_SCALE && sy <= MAX_SCALE &&
+           t.src.left > -MAX_SCALE && t.src.top > -MAX_SCALE;
+}
+
 // Maps destination pixels onto the source rectangle; the view starts at the
-// part of that rectangle that lies inside the bitmap.
+// part of that rectangle that lies inside the bitmap. The caller has checked
+// IsScalable.
 void SetScaling(pixman_image_t* img, const Transfer& t) {
     double sx = static_cast<double>(Width(t.src)) / Width(t.dst);
     double sy = static_cast<double>(Height(t.src)) / Height(t.dst);
@@ -63,10 +80,12 @@ void SetScaling(pixman_image_t* img, const Transfer& t) {
 bool Run(CDeviceContext& dstDc, CDeviceContext& srcDc, const Transfer& t) {
     if (Width(t.dst) <= 0 || Height(t.dst) <= 0 || Width(t.src) <= 0 || Height(t.src) <= 0)
         return false;
+    bool scaled = Width(t.dst) != Width(t.src) || Height(t.dst) != Height(t.src);
+    if (scaled && !IsScalable(t))
+        return false;
     pixman_image_t* src = SourceImage(srcDc.Target(), dstDc.Target(), t);
     if (!src)
         return true;  // the source rectangle lies outside the bitmap: nothing to copy
-    bool scaled = Width(t.dst) != Width(t.src) || Height(t.dst) != Height(t.src);
     int srcX = std::min<LONG>(t.src.left, 0);  // negative when the rectangle starts outside
     int srcY = std::min<LONG>(t.src.top, 0);
     if (scaled) {
@@ -100,8 +119,13 @@ bool FillForRop(CDeviceContext& dc, const RECT& dst, DWORD rop) {
     return true;
 }
 
+LONG ClampCoord(int64_t value) {
+    return LONG(std::clamp(value, -COORD_LIMIT, COORD_LIMIT));
+}
+
 RECT DeviceRect(const CDeviceContext& dc, int x, int y, int w, int h) {
-    return dc.ToDevice(RECT{x, y, x + w, y + h});
+    return dc.ToDevice(
+        RECT{ClampCoord(x), ClampCoord(y), ClampCoord(int64_t(x) + w), ClampCoord(int64_t(y) + h)});
 }
 
 }  // namespace

@@ -27,16 +27,6 @@ bool ResolveImage(IRenderResources* pHost, ImagePaintState& state) {
     return true;
 }
 
-// The item rectangle, or the dest offsets inside it: right and bottom are
-// offsets from the item's left and top, clamped to the item.
-RECT PlaceDestination(const RECT& rcItem, const CUIRect& rcDest) {
-    if (rcDest.IsNull())
-        return rcItem;
-    return RECT{rcItem.left + rcDest.left, rcItem.top + rcDest.top,
-                std::min(rcItem.left + rcDest.right, rcItem.right),
-                std::min(rcItem.top + rcDest.bottom, rcItem.bottom)};
-}
-
 }  // namespace
 
 bool CDrawEngine::DrawImageDescriptor(HDC hDC, IRenderResources* pHost, const RECT& rcItem,
@@ -50,7 +40,7 @@ bool CDrawEngine::DrawImageDescriptor(HDC hDC, IRenderResources* pHost, const RE
     state.rcSource.bottom = std::min<LONG>(state.rcSource.bottom, pImage->nHeight);
     if (hDC == nullptr)
         return true;
-    RECT rcDest = PlaceDestination(rcItem, state.rcDest);
+    RECT rcDest = PlaceImageDestination(rcItem, state.rcDest);
     if (render::RectsMeet(rcDest, rcItem) && render::RectsMeet(rcDest, rcPaint))
         DrawImage(hDC, pImage->hBitmap, rcDest, rcPaint, state.rcSource, state.rcCorner,
                   pImage->bAlpha, state.uFade, state.bHole, state.bTiledX, state.bTiledY);

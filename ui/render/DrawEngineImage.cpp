@@ -1,5 +1,6 @@
 // Drawing a bitmap as a 9-grid: unscaled corners, stretched or tiled edges and middle.
 #include <algorithm>
+#include <cstdint>
 
 #include "ui/render/DrawEngine.h"
 #include "ui/render/RenderRect.h"
@@ -11,8 +12,13 @@ namespace {
 using render::IsEmptyRect;
 using render::RectsMeet;
 
-// Where the cells go: the target, the image's DC, the paint rectangle and
-// whether cells are blended or copied.
+// Every rectangle is clamped to +-this on entry: the 9-grid adds and
+// subtracts at most four of them, which keeps each cell and its width well
+// inside 32 bits.
+constexpr LONG COORD_LIMIT = 1 << 28;
+
+// Where the cells go: the target, the image's DC, the visible part of the
+// paint rectangle and whether cells are blended or copied.
 struct CellTarget {
     HDC hDC;
     HDC hImageDC;
@@ -50,18 +56,30 @@ struct Span {
     LONG dstFrom, dstTo, srcFrom, srcTo;
 };
 
+// An axis of the middle cell: destination and source extent, and the part
+// of the destination that is visible.
+struct Axis {
+    LONG dstFrom, dstTo, srcFrom, srcTo, clipFrom, clipTo;
+};
+
 // The spans covering [dstFrom, dstTo): 1:1 tiles of the source span, the
-// last one cut, or one stretched span when not tiled. Calls fn per span.
+// last one cut, or one stretched span when not tiled. Tiles stay on the grid
+// that starts at dstFrom, but only those that reach into the visible part
+// are visited, so a huge area costs what its visible part costs.
 template <typename Fn>
-void ForEachSpan(LONG dstFrom, LONG dstTo, LONG srcFrom, LONG srcTo, bool bTiled, Fn fn) {
+void ForEachSpan(const Axis& a, bool bTiled, Fn fn) {
     if (!bTiled) {
-        fn(Span{dstFrom, dstTo, srcFrom, srcTo});
+        fn(Span{a.dstFrom, a.dstTo, a.srcFrom, a.srcTo});
         return;
     }
-    LONG size = srcTo - srcFrom;
-    for (LONG pos = dstFrom; pos < dstTo; pos += size) {
-        LONG cut = std::min(size, dstTo - pos);
-        fn(Span{pos, pos + cut, srcFrom, srcFrom + cut});
+    int64_t size = int64_t(a.srcTo) - a.srcFrom;
+    int64_t first = a.dstFrom;
+    if (a.clipFrom > a.dstFrom)
+        first += (int64_t(a.clipFrom) - a.dstFrom) / size * size;
+    int64_t end = std::min(a.dstTo, a.clipTo);
+    for (int64_t pos = first; pos < end; pos += size) {
+        int64_t cut = std::min<int64_t>(size, a.dstTo - pos);
+        fn(Span{LONG(pos), LONG(pos + cut), a.srcFrom, LONG(a.srcFrom + cut)});
     }
 }
 
@@ -70,12 +88,13 @@ void DrawTiledMiddle(const CellTarget& t, const RECT& rcDst, const RECT& rcSrc, 
                      bool bTiledY) {
     if ((bTiledX && Width(rcSrc) <= 0) || (bTiledY && Height(rcSrc) <= 0))
         return;
-    ForEachSpan(rcDst.top, rcDst.bottom, rcSrc.top, rcSrc.bottom, bTiledY, [&](const Span& row) {
-        ForEachSpan(rcDst.left, rcDst.right, rcSrc.left, rcSrc.right, bTiledX,
-                    [&](const Span& col) {
-                        DrawCell(t, RECT{col.dstFrom, row.dstFrom, col.dstTo, row.dstTo},
-                                 RECT{col.srcFrom, row.srcFrom, col.srcTo, row.srcTo});
-                    });
+    Axis rows = {rcDst.top, rcDst.bottom, rcSrc.top, rcSrc.bottom, t.rcPaint.top, t.rcPaint.bottom};
+    Axis cols = {rcDst.left, rcDst.right, rcSrc.left, rcSrc.right, t.rcPaint.left, t.rcPaint.right};
+    ForEachSpan(rows, bTiledY, [&](const Span& row) {
+        ForEachSpan(cols, bTiledX, [&](const Span& col) {
+            DrawCell(t, RECT{col.dstFrom, row.dstFrom, col.dstTo, row.dstTo},
+                     RECT{col.srcFrom, row.srcFrom, col.srcTo, row.srcTo});
+        });
     });
 }
 
@@ -123,19 +142,39 @@ void CopyPaintedPart(const CellTarget& t, const RECT& d, const RECT& s) {
            s.left + part.left - d.left, s.top + part.top - d.top, SRCCOPY);
 }
 
+LONG Clamp(LONG value) {
+    return std::clamp(value, -COORD_LIMIT, COORD_LIMIT);
+}
+
+RECT ClampRect(const RECT& rc) {
+    return RECT{Clamp(rc.left), Clamp(rc.top), Clamp(rc.right), Clamp(rc.bottom)};
+}
+
+// The paint rectangle cut to the DC's clip box: nothing outside both can show.
+bool VisiblePart(HDC hDC, const RECT& rcPaint, RECT& rcVisible) {
+    RECT rcClip;
+    if (GetClipBox(hDC, &rcClip) == ERROR)
+        rcClip = rcPaint;
+    return render::IntersectRects(rcVisible, ClampRect(rcPaint), ClampRect(rcClip));
+}
+
 }  // namespace
 
-void CDrawEngine::DrawImage(HDC hDC, HBITMAP hBitmap, const RECT& rc, const RECT& rcPaint,
-                            const RECT& rcSource, const RECT& rcCorner, bool bAlpha, BYTE uFade,
+void CDrawEngine::DrawImage(HDC hDC, HBITMAP hBitmap, const RECT& rcDest, const RECT& rcPaint,
+                            const RECT& rcSrc, const RECT& rcCornerIn, bool bAlpha, BYTE uFade,
                             bool bHole, bool bTiledX, bool bTiledY) {
-    if (hDC == nullptr || hBitmap == nullptr)
+    RECT rcVisible;
+    if (hDC == nullptr || hBitmap == nullptr || !VisiblePart(hDC, rcPaint, rcVisible))
         return;
+    const RECT rc = ClampRect(rcDest);
+    const RECT rcSource = ClampRect(rcSrc);
+    const RECT rcCorner = ClampRect(rcCornerIn);
     HDC hImageDC = CreateCompatibleDC(hDC);
     if (hImageDC == nullptr)
         return;
     HGDIOBJ hOld = SelectObject(hImageDC, hBitmap);
     SetStretchBltMode(hDC, COLORONCOLOR);
-    CellTarget t = {hDC, hImageDC, rcPaint, bAlpha || uFade < 255, uFade};
+    CellTarget t = {hDC, hImageDC, rcVisible, bAlpha || uFade < 255, uFade};
     bool bCornersZero =
         rcCorner.left == 0 && rcCorner.top == 0 && rcCorner.right == 0 && rcCorner.bottom == 0;
     if (!t.bBlend && bCornersZero && Width(rc) == Width(rcSource) && Height(rc) == Height(rcSource))

@@ -1,11 +1,9 @@
-// Image loading: skin bytes decoded by stb_image into premultiplied bitmaps.
-#include <stb/stb_image.h>
-
-#include <climits>
+// Image loading: skin bytes decoded within the image budget into premultiplied bitmaps.
 #include <cstring>
 
 #include "ui/markup/SkinStore.h"
 #include "ui/render/DrawEngine.h"
+#include "ui/render/ImageDecoder.h"
 #include "ui/render/ImageDescriptor.h"
 #include "ui/render/UIColor.h"
 
@@ -13,7 +11,7 @@ namespace Orvik {
 
 namespace {
 
-// Pixel rows of 8-bit R, G, B, A, as stb_image hands them out.
+// Pixel rows of 8-bit R, G, B, A, as the decoders hand them out.
 struct RgbaPixels {
     const BYTE* pData;
     int nWidth;
@@ -85,16 +83,10 @@ SkinImage* LoadColorImage(const char* pstrColor, DWORD dwMask) {
 }
 
 SkinImage* DecodeImage(const CSkinBuffer& data, DWORD dwMask) {
-    if (data.GetSize() > static_cast<DWORD>(INT_MAX))
+    RgbaImage decoded;
+    if (!DecodeImageData(data.GetData(), data.GetSize(), decoded))
         return nullptr;
-    int x = 0, y = 0, n = 0;
-    stbi_uc* pPixels =
-        stbi_load_from_memory(data.GetData(), static_cast<int>(data.GetSize()), &x, &y, &n, 4);
-    if (pPixels == nullptr)
-        return nullptr;
-    SkinImage* pImage = MakeImage(RgbaPixels{pPixels, x, y}, dwMask);
-    stbi_image_free(pPixels);
-    return pImage;
+    return MakeImage(RgbaPixels{decoded.pixels.data(), decoded.nWidth, decoded.nHeight}, dwMask);
 }
 
 }  // namespace

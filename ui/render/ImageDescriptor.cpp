@@ -1,6 +1,8 @@
 // Parsing image descriptors into paint states.
 #include "ui/render/ImageDescriptor.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -30,13 +32,17 @@ const char* SkipBlanks(const char* p) {
     return p;
 }
 
+LONG ClampToLong(int64_t value, int64_t limit) {
+    return static_cast<LONG>(std::clamp<int64_t>(value, -limit, limit));
+}
+
 // Four numbers separated by one character each; missing ones stay 0.
 CUIRect ParseFourNumbers(const char* pstr) {
     LONG values[4] = {0, 0, 0, 0};
     const char* p = pstr;
     for (int i = 0; i < 4; ++i) {
         char* pEnd = nullptr;
-        values[i] = static_cast<LONG>(std::strtol(p, &pEnd, 10));
+        values[i] = ClampToLong(std::strtoll(p, &pEnd, 10), DESCRIPTOR_NUMBER_LIMIT);
         if (*pEnd == '\0')
             break;
         p = pEnd + 1;
@@ -101,6 +107,17 @@ void ApplyItem(const CUIString& key, const CUIString& value, ImagePaintState& st
 }
 
 }  // namespace
+
+RECT PlaceImageDestination(const RECT& rcItem, const CUIRect& rcDest) {
+    if (rcDest.IsNull())
+        return rcItem;
+    auto fit = [](int64_t value) {
+        return static_cast<LONG>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+    };
+    return RECT{fit(int64_t(rcItem.left) + rcDest.left), fit(int64_t(rcItem.top) + rcDest.top),
+                fit(std::min<int64_t>(int64_t(rcItem.left) + rcDest.right, rcItem.right)),
+                fit(std::min<int64_t>(int64_t(rcItem.top) + rcDest.bottom, rcItem.bottom))};
+}
 
 void ParseImageDescriptor(ImagePaintState& state, ImageLoadRequest& request) {
     state.strImageName = state.strDescriptor;

@@ -1,8 +1,11 @@
 // The image descriptor grammar.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "ui/render/ImageDescriptor.h"
 
+using Orvik::CUIRect;
 using Orvik::ImageLoadRequest;
 using Orvik::ImagePaintState;
 using Orvik::ParseImageDescriptor;
@@ -81,6 +84,31 @@ TEST(ImageDescriptor, NumbersMissingOrOutOfRange) {
     EXPECT_TRUE(RectIs(Parse("corner='3,4'").state.rcCorner, 3, 4, 0, 0));
     EXPECT_TRUE(RectIs(Parse("dest='7'").state.rcDest, 7, 0, 0, 0));
     EXPECT_EQ(Parse("fade='300'").state.uFade, 300 % 256);
+}
+
+TEST(ImageDescriptor, HugeNumbersAreClampedWhenParsed) {
+    const LONG L = Orvik::DESCRIPTOR_NUMBER_LIMIT;
+    struct Case {
+        const char* descriptor;
+        LONG l, t, r, b;
+    } cases[] = {
+        {"corner='2147483647,0,0,0'", L, 0, 0, 0},
+        {"corner='0,0,-2147482967,0'", 0, 0, -L, 0},
+        {"corner='99999999999999999999999,-99999999999999999999999,5,1048577'", L, -L, 5, L},
+        {"corner='1048576,-1048576,1048575,0'", L, -L, L - 1, 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_TRUE(RectIs(Parse(c.descriptor).state.rcCorner, c.l, c.t, c.r, c.b)) << c.descriptor;
+    EXPECT_TRUE(RectIs(Parse("source='1073741144,0,1,1'").state.rcSource, L, 0, 1, 1));
+    EXPECT_TRUE(RectIs(Parse("dest='-4294967296,2147483648,1,1'").state.rcDest, -L, L, 1, 1));
+}
+
+TEST(ImageDescriptor, DestinationPlacementCannotOverflow) {
+    RECT item = {2147483000, -2147483000, 2147483600, -2147482000};
+    RECT rc = Orvik::PlaceImageDestination(item, CUIRect(1048576, -1048576, 1048576, 1048576));
+    EXPECT_TRUE(RectIs(rc, INT32_MAX, INT32_MIN, 2147483600, -2147482000));
+    RECT plain = Orvik::PlaceImageDestination({10, 5, 82, 37}, CUIRect(4, 30, 68, 32));
+    EXPECT_TRUE(RectIs(plain, 14, 35, 78, 37));
 }
 
 TEST(ImageDescriptor, TypeIsUsedOnlyWithResOrColor) {

@@ -1,0 +1,22 @@
+// Decoding image files from memory into straight RGBA pixels, within the image budget.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "ui/render/RgbaImage.h"
+
+namespace Orvik {
+
+// Decides the format by its signature, refuses unknown formats and any
+// header that announces more than the budget, then decodes with the
+// format's decoder. False leaves out empty.
+bool DecodeImageData(const uint8_t* pData, size_t nSize, RgbaImage& out);
+
+// The decoders behind it; each enforces the budget itself as well.
+bool DecodePng(const uint8_t* pData, size_t nSize, RgbaImage& out);
+bool DecodeJpeg(const uint8_t* pData, size_t nSize, RgbaImage& out);
+// GIF (first frame) and BMP.
+bool DecodeGifOrBmp(const uint8_t* pData, size_t nSize, RgbaImage& out);
+
+}  // namespace Orvik
