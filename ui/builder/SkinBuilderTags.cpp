@@ -4,8 +4,12 @@
 #include <strings.h>
 #include <cstring>
 
+#include "ui/controls/ButtonUI.h"
+#include "ui/controls/CheckBoxUI.h"
 #include "ui/controls/ContainerUI.h"
 #include "ui/controls/HorizontalLayoutUI.h"
+#include "ui/controls/OptionUI.h"
+#include "ui/controls/ScrollBarUI.h"
 #include "ui/controls/VerticalLayoutUI.h"
 
 namespace Orvik {
@@ -32,6 +36,10 @@ const TagEntry TAGS[] = {
     {"VBox", false, &Make<CVerticalLayoutUI>},
     {"HorizontalLayout", false, &Make<CHorizontalLayoutUI>},
     {"HBox", false, &Make<CHorizontalLayoutUI>},
+    {"Button", false, &Make<CButtonUI>},
+    {"Option", false, &Make<COptionUI>},
+    {"CheckBox", false, &Make<CCheckBoxUI>},
+    {"ScrollBar", false, &Make<CScrollBarUI>},
 };
 
 }  // namespace
