@@ -51,6 +51,21 @@ public:
     static void StrokeRoundedRect(HDC hDC, const RECT& rc, int nWidth, int nEllipseWidth,
                                   int nEllipseHeight, DWORD dwColor, int nStyle = PS_SOLID);
 
+    // Text in the host's font of iFont (default font when it has none) and
+    // the colour's RGB, on a transparent background, laid out by the
+    // platform with uStyle; "&" is never a prefix. "%{id}" language tokens
+    // are expanded first. With DT_CALCRECT only rc is updated.
+    static void DrawPlainText(HDC hDC, IRenderResources* pHost, RECT& rc, const char* pstrText,
+                              DWORD dwTextColor, int iFont, UINT uStyle);
+    // Text with one-letter tags ("{b}bold{/b}", "{n}" a line break, "{a url}"
+    // a link, ...), laid out by the engine with per-line alignment. On entry
+    // nLinkRects is the number of link slots in prcLinks and sLinks (they may
+    // be null with 0); on return the number of links laid out. With
+    // DT_CALCRECT nothing is drawn and rc gets the text's size.
+    static void DrawMarkupText(HDC hDC, IRenderResources* pHost, RECT& rc, const char* pstrText,
+                               DWORD dwTextColor, RECT* prcLinks, CUIString* sLinks,
+                               int& nLinkRects, int iFont, UINT uStyle);
+
     // A 32-bit bottom-up bitmap and its pixels, for layered windows.
     static HBITMAP CreateArgbBitmap(HDC hDC, int cx, int cy, BYTE** ppBits);
 };
