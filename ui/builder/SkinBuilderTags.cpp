@@ -5,7 +5,12 @@
 #include <cstring>
 
 #include "ui/controls/ContainerUI.h"
+#include "ui/controls/GifAnimUI.h"
 #include "ui/controls/HorizontalLayoutUI.h"
+#include "ui/controls/LabelUI.h"
+#include "ui/controls/ProgressUI.h"
+#include "ui/controls/RichEditUI.h"
+#include "ui/controls/TextUI.h"
 #include "ui/controls/VerticalLayoutUI.h"
 
 namespace Orvik {
@@ -32,6 +37,12 @@ const TagEntry TAGS[] = {
     {"VBox", false, &Make<CVerticalLayoutUI>},
     {"HorizontalLayout", false, &Make<CHorizontalLayoutUI>},
     {"HBox", false, &Make<CHorizontalLayoutUI>},
+    // Text, progress, rich edit and animated GIF controls.
+    {"Label", false, &Make<CLabelUI>},
+    {"Text", false, &Make<CTextUI>},
+    {"Progress", false, &Make<CProgressUI>},
+    {"RichEdit", false, &Make<CRichEditUI>},
+    {"GifAnim", false, &Make<CGifAnimUI>},
 };
 
 }  // namespace
