@@ -231,10 +231,19 @@ typedef TRACKMOUSEEVENT* LPTRACKMOUSEEVENT;
 #define HTBORDER 18
 #define HTCLOSE 20
 
+// --- WM_MOUSEACTIVATE answers --------------------------------------------------------
+#define MA_ACTIVATE 1
+#define MA_ACTIVATEANDEAT 2
+#define MA_NOACTIVATE 3
+#define MA_NOACTIVATEANDEAT 4
+
 // --- painting ------------------------------------------------------------------------
-#define RDW_INVALIDATE 0x0001
-#define RDW_ERASE 0x0004
-#define RDW_UPDATENOW 0x0100
+#define PRF_CHECKVISIBLE 0x00000001
+#define PRF_NONCLIENT 0x00000002
+#define PRF_CLIENT 0x00000004
+#define PRF_ERASEBKGND 0x00000008
+#define PRF_CHILDREN 0x00000010
+#define COLOR_WINDOW 5
 
 // --- layered windows -------------------------------------------------------------------
 #define LWA_COLORKEY 0x00000001

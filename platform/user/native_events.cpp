@@ -142,7 +142,7 @@ void ActivateOnPress(HWND hwnd, int hit, UINT message) {
         return;
     LRESULT answer = SendMessageA(hwnd, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top),
                                   MAKELPARAM(WORD(hit), message));
-    if (answer != 3 && answer != 4)  // MA_NOACTIVATE, MA_NOACTIVATEANDEAT
+    if (answer != MA_NOACTIVATE && answer != MA_NOACTIVATEANDEAT)
         SetForegroundWindow(top);
 }
 

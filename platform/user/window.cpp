@@ -84,7 +84,8 @@ LRESULT EraseWithClassBrush(HWND hwnd, HDC hdc) {
     HBRUSH brush = window->windowClass->info.hbrBackground;
     // Small values name a system colour plus one; only the window colour is known.
     if (reinterpret_cast<ULONG_PTR>(brush) <= 31)
-        brush = reinterpret_cast<ULONG_PTR>(brush) == 6 ? GetStockObject(WHITE_BRUSH) : nullptr;
+        brush = reinterpret_cast<ULONG_PTR>(brush) == COLOR_WINDOW + 1 ? GetStockObject(WHITE_BRUSH)
+                                                                       : nullptr;
     if (brush == nullptr)
         return 0;
     RECT client{};
@@ -330,7 +331,7 @@ LRESULT DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
         case WM_SETCURSOR:
             return DefaultSetCursor(hWnd, short(LOWORD(lParam)));
         case WM_MOUSEACTIVATE:
-            return 1;  // MA_ACTIVATE
+            return MA_ACTIVATE;
         case WM_ACTIVATE:
             // An activated window takes the focus unless it is already inside it.
             if (LOWORD(wParam) != WA_INACTIVE && !IsFocusInside(hWnd))

@@ -7,6 +7,7 @@
 #include "platform/gdi.h"
 #include "platform/kernel.h"
 #include "platform/user.h"
+#include "tools/view/ViewEvents.h"
 #include "tools/view/ViewOptions.h"
 #include "tools/view/ViewTree.h"
 #include "ui/builder/SkinBuilder.h"
@@ -173,6 +174,15 @@ int View(const ViewOptions& options) {
     std::string strError;
     if (!OpenSkin(options.strSkin, strError))
         return Fail(strError);
+    if (!options.strEvents.empty() || options.bNotifications) {
+        // The document is checked first: the skinned window ends the program on a broken one.
+        CWindowHostUI probe;
+        CControlUI* pChecked = BuildDocument(options, probe, strError);
+        if (pChecked == nullptr)
+            return Fail(strError);
+        probe.AttachRoot(pChecked);
+        return orvikview::RunEventView(options, SaveWindowPicture);
+    }
     CWindowHostUI host;
     HWND hWnd = CreateViewWindow(host);
     if (hWnd == nullptr)

@@ -30,7 +30,6 @@ struct Flag {
 
 const Flag FLAGS[] = {
     {"--tree", &ViewOptions::bTree},
-    {"--events", &ViewOptions::bEvents},
     {"--notifications", &ViewOptions::bNotifications},
     {"--x11", &ViewOptions::bX11},
 };
@@ -38,7 +37,8 @@ const Flag FLAGS[] = {
 }  // namespace
 
 const char* ViewUsage() {
-    return "usage: orvik-view SKIN DOCUMENT [--out FILE.png] [--size W,H] [--tree]";
+    return "usage: orvik-view SKIN DOCUMENT [--out FILE.png] [--size W,H] [--tree]"
+           " [--events FILE|-] [--notifications]";
 }
 
 bool ParseViewOptions(int argc, char** argv, ViewOptions& options, std::string& strError) {
@@ -53,7 +53,8 @@ bool ParseViewOptions(int argc, char** argv, ViewOptions& options, std::string& 
             }
         if (bFlag)
             continue;
-        if (std::strcmp(pstrArg, "--out") == 0 || std::strcmp(pstrArg, "--size") == 0) {
+        if (std::strcmp(pstrArg, "--out") == 0 || std::strcmp(pstrArg, "--size") == 0 ||
+            std::strcmp(pstrArg, "--events") == 0) {
             if (i + 1 >= argc) {
                 strError = std::string(pstrArg) + " needs a value";
                 return false;
@@ -61,6 +62,8 @@ bool ParseViewOptions(int argc, char** argv, ViewOptions& options, std::string& 
             const char* pstrValue = argv[++i];
             if (pstrArg[2] == 'o') {
                 options.strOut = pstrValue;
+            } else if (pstrArg[2] == 'e') {
+                options.strEvents = pstrValue;
             } else if (!ParseSize(pstrValue, options.nWidth, options.nHeight)) {
                 strError = std::string("--size wants W,H, not '") + pstrValue + "'";
                 return false;

@@ -12,8 +12,8 @@ struct ViewOptions {
     int nWidth = 0;  // 0: the document's "size"
     int nHeight = 0;
     bool bTree = false;
-    // Accepted now so scripts can pass them; the event and display work fills them in.
-    bool bEvents = false;
+    // Event script ("-": standard input); empty: just render.
+    std::string strEvents;
     bool bNotifications = false;
     bool bX11 = false;
 };

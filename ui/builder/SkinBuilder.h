@@ -19,6 +19,9 @@ class CSkinBuilder {
 public:
     // Includes nest at most this deep, so a document that includes itself ends.
     static constexpr int MAX_INCLUDE_DEPTH = 16;
+    // Elements nested deeper than this (includes counted in) are skipped:
+    // building, layout and painting recurse once per level.
+    static constexpr int MAX_NESTING_DEPTH = 256;
 
     CSkinBuilder() = default;
     CSkinBuilder(const CSkinBuilder&) = delete;
@@ -43,6 +46,7 @@ private:
     void ApplyResources(CXmlMarkupNode root, CWindowHostUI* pHost);
     void ApplyWindowAttributes(CXmlMarkupNode root, CWindowHostUI* pHost);
     CControlUI* BuildChildren(CXmlMarkupNode element, CControlUI* pParent, CWindowHostUI* pHost);
+    CControlUI* BuildEachChild(CXmlMarkupNode element, CControlUI* pParent, CWindowHostUI* pHost);
     void BuildInclude(CXmlMarkupNode node, CControlUI* pParent, CWindowHostUI* pHost);
     CControlUI* CreateControl(const char* pstrClass);
     // Adds to the parent or makes it the overlay; false when the parent
@@ -55,6 +59,7 @@ private:
     IDialogBuilderCallback* m_pCallback = nullptr;
     const char* m_pstrType = nullptr;
     int m_nDepth = 0;
+    int m_nLevel = 0;
 };
 
 }  // namespace Orvik

@@ -37,6 +37,7 @@ void CSkinBuilder::BuildInclude(CXmlMarkupNode node, CControlUI* pParent, CWindo
     for (int i = 0; i < nCount; ++i) {
         CSkinBuilder builder;
         builder.m_nDepth = m_nDepth + 1;
+        builder.m_nLevel = m_nLevel;
         if (m_pstrType != nullptr)
             builder.Create(static_cast<int>(std::strtol(szSource, nullptr, 10)), m_pstrType,
                            m_pCallback, pHost, pParent);
@@ -85,6 +86,16 @@ void CSkinBuilder::Configure(CXmlMarkupNode node, CControlUI* pControl, CWindowH
 
 CControlUI* CSkinBuilder::BuildChildren(CXmlMarkupNode element, CControlUI* pParent,
                                         CWindowHostUI* pHost) {
+    if (m_nLevel >= MAX_NESTING_DEPTH)
+        return nullptr;
+    ++m_nLevel;
+    CControlUI* pFirst = BuildEachChild(element, pParent, pHost);
+    --m_nLevel;
+    return pFirst;
+}
+
+CControlUI* CSkinBuilder::BuildEachChild(CXmlMarkupNode element, CControlUI* pParent,
+                                         CWindowHostUI* pHost) {
     CControlUI* pFirst = nullptr;
     for (CXmlMarkupNode node = element.GetFirstChild(); node.IsValid();
          node = node.GetNextSibling()) {

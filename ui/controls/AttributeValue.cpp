@@ -1,11 +1,22 @@
 // Attribute value grammars shared by every control class.
 #include "ui/controls/AttributeValue.h"
 
+#include <algorithm>
 #include <cctype>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 
 namespace Orvik {
+
+namespace {
+
+// Out-of-range numbers stay at the nearest int instead of wrapping.
+int SaturateInt(long v) {
+    return static_cast<int>(std::clamp<long>(v, INT_MIN, INT_MAX));
+}
+
+}  // namespace
 
 bool ParseBoolValue(const char* pstrValue) {
     return pstrValue != nullptr && std::strcmp(pstrValue, "true") == 0;
@@ -14,7 +25,7 @@ bool ParseBoolValue(const char* pstrValue) {
 int ParseIntValue(const char* pstrValue) {
     if (pstrValue == nullptr)
         return 0;
-    return static_cast<int>(std::strtol(pstrValue, nullptr, 10));
+    return SaturateInt(std::strtol(pstrValue, nullptr, 10));
 }
 
 int ParseIntList(const char* pstrValue, LONG* pValues, int nCount) {
@@ -26,7 +37,7 @@ int ParseIntList(const char* pstrValue, LONG* pValues, int nCount) {
     int nRead = 0;
     for (; nRead < nCount; ++nRead) {
         char* pEnd = nullptr;
-        pValues[nRead] = static_cast<LONG>(std::strtol(p, &pEnd, 10));
+        pValues[nRead] = SaturateInt(std::strtol(p, &pEnd, 10));
         // The separator is exactly one character; stop at the end of the text.
         if (*pEnd == '\0') {
             ++nRead;
@@ -53,6 +64,27 @@ int ParseDoubleList(const char* pstrValue, double* pValues, int nCount) {
         }
         p = pEnd + 1;
     }
+    return nRead;
+}
+
+namespace {
+
+LONG HoldExtent(long v) {
+    return static_cast<LONG>(std::clamp<long>(v, -MAX_SKIN_EXTENT, MAX_SKIN_EXTENT));
+}
+
+}  // namespace
+
+int ParseExtentValue(const char* pstrValue) {
+    if (pstrValue == nullptr)
+        return 0;
+    return HoldExtent(std::strtol(pstrValue, nullptr, 10));
+}
+
+int ParseExtentList(const char* pstrValue, LONG* pValues, int nCount) {
+    int nRead = ParseIntList(pstrValue, pValues, nCount);
+    for (int i = 0; i < nCount; ++i)
+        pValues[i] = HoldExtent(pValues[i]);
     return nRead;
 }
 

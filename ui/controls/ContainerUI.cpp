@@ -222,7 +222,7 @@ void CContainerUI::SetAttribute(const char* pstrName, const char* pstrValue) {
     auto is = [pstrName](const char* s) { return std::strcmp(pstrName, s) == 0; };
     if (is("inset")) {
         LONG v[4];
-        ParseIntList(pstrValue, v, 4);
+        ParseExtentList(pstrValue, v, 4);
         SetInset(RECT{v[0], v[1], v[2], v[3]});
     } else if (is("mousechild")) {
         SetMouseChildEnabled(ParseBoolValue(pstrValue));
@@ -237,7 +237,7 @@ void CContainerUI::SetAttribute(const char* pstrName, const char* pstrValue) {
         EnableScrollBars(m_pVerticalScrollBar != nullptr, true);
         m_pHorizontalScrollBar->ApplyAttributes(pstrValue);
     } else if (is("childpadding")) {
-        SetChildPadding(ParseIntValue(pstrValue));
+        SetChildPadding(ParseExtentValue(pstrValue));
     } else if (is("childalign")) {
         if (std::strcmp(pstrValue, "left") == 0)
             SetChildAlign(0);

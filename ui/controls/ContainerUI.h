@@ -114,6 +114,7 @@ private:
     void UpdateVerticalBarOnly(RECT rc, int cyContent);
     void UpdateHorizontalBarOnly(RECT rc, int cxContent);
     void UpdateBothBars(RECT rc, int cxContent, int cyContent);
+    bool PlaceHorizontalBar(RECT& rc, int cxContent);
     // Lays the container out again with its current rectangle.
     void Relayout(bool bInvalidate, bool bMarkRunning);
     int VerticalLineStep() const;

@@ -255,6 +255,30 @@ void CContainerUI::UpdateHorizontalBarOnly(RECT rc, int cxContent) {
         Relayout(false, false);
 }
 
+// The horizontal bar of a container with both bars: shown (taking its height
+// off rc) or hidden (giving it back). True when its range changed.
+bool CContainerUI::PlaceHorizontalBar(RECT& rc, int cxContent) {
+    CScrollBarUI* pH = m_pHorizontalScrollBar;
+    int hh = pH->GetFixedHeight();
+    if (cxContent <= rc.right - rc.left) {
+        if (pH->IsVisible()) {
+            pH->SetVisible(false);
+            rc.bottom += hh;
+        }
+        return false;
+    }
+    if (!pH->IsVisible()) {
+        pH->SetVisible(true);
+        pH->SetScrollPos(0);
+        rc.bottom -= hh;
+    }
+    pH->SetBounds(RECT{rc.left, rc.bottom, rc.right, rc.bottom + hh}, false);
+    if (pH->GetScrollRange() == cxContent - (rc.right - rc.left))
+        return false;
+    pH->SetScrollRange(cxContent - (rc.right - rc.left));
+    return true;
+}
+
 // With both bars the horizontal one decides the client height first, then
 // the vertical one is shown or hidden over what is left.
 void CContainerUI::UpdateBothBars(RECT rc, int cxContent, int cyContent) {
@@ -262,22 +286,7 @@ void CContainerUI::UpdateBothBars(RECT rc, int cxContent, int cyContent) {
     CScrollBarUI* pH = m_pHorizontalScrollBar;
     int vw = pV->GetFixedWidth();
     int hh = pH->GetFixedHeight();
-    bool bChanged = false;
-    if (cxContent > rc.right - rc.left) {
-        if (!pH->IsVisible()) {
-            pH->SetVisible(true);
-            pH->SetScrollPos(0);
-            rc.bottom -= hh;
-        }
-        pH->SetBounds(RECT{rc.left, rc.bottom, rc.right, rc.bottom + hh}, false);
-        if (pH->GetScrollRange() != cxContent - (rc.right - rc.left)) {
-            pH->SetScrollRange(cxContent - (rc.right - rc.left));
-            bChanged = true;
-        }
-    } else if (pH->IsVisible()) {
-        pH->SetVisible(false);
-        rc.bottom += hh;
-    }
+    bool bChanged = PlaceHorizontalBar(rc, cxContent);
     int ch = rc.bottom - rc.top;
     if (cyContent > ch && !pV->IsVisible()) {
         pV->SetVisible(true);

@@ -1,4 +1,6 @@
 // Control base: the attribute table, attribute lists and the look setters behind them.
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "platform/kernel.h"
@@ -17,7 +19,7 @@ bool Is(const char* a, const char* b) {
 
 RECT ReadRect(const char* pstrValue) {
     LONG v[4];
-    ParseIntList(pstrValue, v, 4);
+    ParseExtentList(pstrValue, v, 4);
     return RECT{v[0], v[1], v[2], v[3]};
 }
 
@@ -30,6 +32,9 @@ void CControlUI::SetFloatAttribute(const char* pstrValue) {
     }
     double a[4];
     ParseDoubleList(pstrValue, a, 4);
+    // Anchors are fractions of the parent; anything else could not become a position.
+    for (double& f : a)
+        f = std::isfinite(f) ? std::clamp(f, -1000.0, 1000.0) : 0.0;
     SetFloatAnchors(a[0], a[1], a[2], a[3]);
     SetFloat(true);
 }
@@ -44,17 +49,17 @@ static bool SetGeometryAttribute(CControlUI& c, const char* n, const char* v) {
     } else if (Is(n, "padding")) {
         c.SetPadding(ReadRect(v));
     } else if (Is(n, "width")) {
-        c.SetFixedWidth(ParseIntValue(v));
+        c.SetFixedWidth(ParseExtentValue(v));
     } else if (Is(n, "height")) {
-        c.SetFixedHeight(ParseIntValue(v));
+        c.SetFixedHeight(ParseExtentValue(v));
     } else if (Is(n, "minwidth")) {
-        c.SetMinWidth(ParseIntValue(v));
+        c.SetMinWidth(ParseExtentValue(v));
     } else if (Is(n, "minheight")) {
-        c.SetMinHeight(ParseIntValue(v));
+        c.SetMinHeight(ParseExtentValue(v));
     } else if (Is(n, "maxwidth")) {
-        c.SetMaxWidth(ParseIntValue(v));
+        c.SetMaxWidth(ParseExtentValue(v));
     } else if (Is(n, "maxheight")) {
-        c.SetMaxHeight(ParseIntValue(v));
+        c.SetMaxHeight(ParseExtentValue(v));
     } else {
         return false;
     }
@@ -79,7 +84,7 @@ static bool SetLookAttribute(CControlUI& c, const char* n, const char* v) {
         if (std::strchr(v, ',') != nullptr)
             c.SetBorderSize(ReadRect(v));
         else
-            c.SetBorderSize(ParseIntValue(v));
+            c.SetBorderSize(ParseExtentValue(v));
     } else if (Is(n, "borderstyle")) {
         c.SetBorderStyle(ParseIntValue(v));
     } else if (Is(n, "borderround")) {

@@ -31,7 +31,7 @@ void CHorizontalLayoutUI::SetSepImmMode(bool bImmediately) {
 
 void CHorizontalLayoutUI::SetAttribute(const char* pstrName, const char* pstrValue) {
     if (pstrName != nullptr && std::strcmp(pstrName, "sepwidth") == 0)
-        SetSepWidth(ParseIntValue(pstrValue));
+        SetSepWidth(ParseExtentValue(pstrValue));
     else if (pstrName != nullptr && std::strcmp(pstrName, "sepimm") == 0)
         SetSepImmMode(ParseBoolValue(pstrValue));
     else

@@ -32,7 +32,7 @@ void CVerticalLayoutUI::SetSepImmMode(bool bImmediately) {
 
 void CVerticalLayoutUI::SetAttribute(const char* pstrName, const char* pstrValue) {
     if (pstrName != nullptr && std::strcmp(pstrName, "sepheight") == 0)
-        SetSepHeight(ParseIntValue(pstrValue));
+        SetSepHeight(ParseExtentValue(pstrValue));
     else if (pstrName != nullptr && std::strcmp(pstrName, "sepimm") == 0)
         SetSepImmMode(ParseBoolValue(pstrValue));
     else

@@ -15,6 +15,8 @@ public:
     UINT GetInputFlags() override;
     void SetAttribute(const char* pstrName, const char* pstrValue) override;
     void SetBounds(const RECT& rc, bool bInvalidate) override;
+    void ProcessEvent(ControlEvent& event) override;
+    void PaintOverlay(HDC hDC, const RECT& rcPaint) override;
 
     int GetSepHeight() const { return m_iSepHeight; }
     void SetSepHeight(int iHeight) { m_iSepHeight = iHeight; }
@@ -22,6 +24,9 @@ public:
     void SetSepImmMode(bool bImmediately);
 
 private:
+    // The resize band's events; false for what the container handles.
+    bool BandEvent(ControlEvent& event);
+    void BandDragStep(POINT pt);
     SIZE AvailableExtent(const CUIRect& rcClient) const;
     boxlayout::MeasureResult MeasurePass(SIZE szAvailable);
     LONG PlacePass(const CUIRect& rcClient, SIZE szAvailable, const boxlayout::MeasureResult& m);

@@ -97,6 +97,8 @@ void CWindowHostUI::ReloadImages(const char* pstrName) {
         if (pFresh != nullptr)
             AdoptPixels(*pImage, pFresh);
     }
+    if (m_pRoot != nullptr)
+        m_pRoot->Invalidate();
 }
 
 }  // namespace Orvik

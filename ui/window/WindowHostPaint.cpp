@@ -80,7 +80,10 @@ void CWindowHostUI::Invalidate(const RECT& rcIn) {
 
 void CWindowHostUI::SetInitSize(int cx, int cy) {
     m_szInitWindowSize = SIZE{cx, cy};
-    if (m_pRoot == nullptr && m_hWndPaint != nullptr)
+    // A skin's size is only stored when no window could have it: the
+    // surface of a larger one would not fit in memory.
+    bool bPlausible = cx >= 0 && cy >= 0 && cx <= MAX_WINDOW_EXTENT && cy <= MAX_WINDOW_EXTENT;
+    if (bPlausible && m_pRoot == nullptr && m_hWndPaint != nullptr)
         ::SetWindowPos(m_hWndPaint, nullptr, 0, 0, cx, cy,
                        SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
 }

@@ -26,6 +26,8 @@ public:
     static constexpr UINT WM_HOST_DEFERRED = 0x8001;
     // Native timer that refreshes layered windows.
     static constexpr UINT_PTR LAYERED_TIMER_ID = 8192;
+    // The largest width or height "size" resizes a window to.
+    static constexpr int MAX_WINDOW_EXTENT = 16384;
 
     CWindowHostUI();
     ~CWindowHostUI();
@@ -192,7 +194,7 @@ public:
     void RemoveAllImages(bool bShared = false);
     // Loads the named image (every image when the name is empty) of this
     // window's table again, for a file replaced on disk. Records keep their
-    // identity, so paint states pointing at them stay valid.
+    // identity, so paint states pointing at them stay valid. The root repaints.
     void ReloadImages(const char* pstrName = nullptr);
 
     // --- fonts ---

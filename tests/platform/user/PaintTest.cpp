@@ -118,3 +118,29 @@ TEST(Paint, DestroyedWindowLeavesNoPaintRequestBehind) {
     EXPECT_EQ(ReleaseDC(hwnd, kept), 0);
     EXPECT_FALSE(InvalidateRect(hwnd, nullptr, FALSE));
 }
+
+TEST(Paint, BackBufferCopiedThroughAKeptWindowDcShowsAtEndPaint) {
+    // The window host's way: draw into its own buffer, copy the area to
+    // repaint into the DC it got once from GetDC, then end the paint.
+    HWND hwnd = usertest::MakeWindow(RECT{0, 0, 30, 20}, WS_POPUP | WS_VISIBLE);
+    usertest::WindowGuard guard{hwnd};
+    usertest::Drain();
+    HDC windowDc = GetDC(hwnd);
+    HDC back = CreateCompatibleDC(windowDc);
+    HBITMAP bitmap = CreateCompatibleBitmap(windowDc, 30, 20);
+    HGDIOBJ old = SelectObject(back, bitmap);
+    Fill(back, RECT{0, 0, 30, 20}, RGB(255, 0, 0));
+    RECT area{5, 5, 15, 15};
+    InvalidateRect(hwnd, &area, FALSE);
+    PAINTSTRUCT ps{};
+    BeginPaint(hwnd, &ps);
+    BitBlt(windowDc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
+           ps.rcPaint.bottom - ps.rcPaint.top, back, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
+    EndPaint(hwnd, &ps);
+    EXPECT_EQ(PixelOf(hwnd, 10, 10), RED);
+    EXPECT_EQ(PixelOf(hwnd, 2, 2), 0u);
+    SelectObject(back, old);
+    DeleteObject(bitmap);
+    DeleteDC(back);
+    ReleaseDC(hwnd, windowDc);
+}

@@ -103,6 +103,25 @@ TEST(SkinBuilderTest, FailuresReturnNull) {
     EXPECT_EQ(builder.Create(1234, "NOSUCHTYPE", nullptr, &host), nullptr);
 }
 
+TEST(SkinBuilderTest, NestingBeyondTheLimitIsCutInsteadOfOverflowingTheStack) {
+    const int nLevels = 20000;
+    std::string xml = "<Window>";
+    for (int i = 0; i < nLevels; ++i)
+        xml += "<VerticalLayout>";
+    for (int i = 0; i < nLevels; ++i)
+        xml += "</VerticalLayout>";
+    xml += "</Window>";
+    CTreeFixture tree(xml);
+    ASSERT_NE(tree.Root(), nullptr);
+    int nDepth = 0;
+    for (Orvik::CControlUI* p = tree.Root(); p != nullptr; ++nDepth) {
+        auto* pBox = static_cast<Orvik::IContainerUI*>(p->AsType("IContainer"));
+        p = pBox != nullptr ? pBox->GetItemAt(0) : nullptr;
+    }
+    EXPECT_EQ(nDepth, Orvik::CSkinBuilder::MAX_NESTING_DEPTH);
+    tree.Layout(100, 100);
+}
+
 TEST(SkinBuilderTest, RootNotWindowStillBuildsControls) {
     CTreeFixture tree(R"(<Dialog size="10,10"><Control name="c"/></Dialog>)");
     EXPECT_NE(tree.Find("c"), nullptr);

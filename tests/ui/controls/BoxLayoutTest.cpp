@@ -164,6 +164,22 @@ TEST(BoxLayoutScrollTest, OverflowShowsTheBarAndRelaysOutWithoutItsWidth) {
     EXPECT_EQ(testsupport::RectText(pBar->GetBounds()), "84,0,100,100");
 }
 
+TEST(BoxLayoutScrollTest, BothBarsShareTheCornerWhenBothOverflow) {
+    CTreeFixture tree(R"(<Window><VerticalLayout name="list" vscrollbar="true"
+        hscrollbar="true"><Control name="a" height="300" minwidth="250"/></VerticalLayout>
+        </Window>)");
+    tree.Layout(100, 100);
+    auto* pList = static_cast<Orvik::CContainerUI*>(tree.Find("list"));
+    Orvik::CScrollBarUI* pV = pList->GetVerticalScrollBar();
+    Orvik::CScrollBarUI* pH = pList->GetHorizontalScrollBar();
+    ASSERT_TRUE(pV->IsVisible());
+    ASSERT_TRUE(pH->IsVisible());
+    EXPECT_EQ(testsupport::RectText(pList->GetClientBounds()), "0,0,84,84");
+    EXPECT_EQ(pV->GetScrollRange(), 300 - 84);
+    EXPECT_EQ(pH->GetScrollRange(), 250 - 84);
+    EXPECT_EQ(testsupport::RectText(pH->GetBounds()), "0,84,84,100");
+}
+
 TEST(BoxLayoutScrollTest, ContentThatFitsHidesTheBar) {
     CTreeFixture tree(R"(<Window><VerticalLayout name="list" vscrollbar="true">
         <Control name="a" height="30"/></VerticalLayout></Window>)");

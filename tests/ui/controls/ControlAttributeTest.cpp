@@ -104,6 +104,17 @@ const AttributeCase CASES[] = {
      {{"thing", ""}},
      [](const CControlUI& c) { return std::to_string(c.GetCustomAttribute("thing") == nullptr); },
      "1"},
+    {"HugeSizesAreHeld",
+     {{"width", "2147483647"}, {"height", "99999999999"}, {"padding", "-99999999,0,0,0"}},
+     [](const CControlUI& c) { return FixedSize(c) + " " + Rect(c.GetPadding()); },
+     "100000x100000 -100000,0,0,0"},
+    {"AnchorsThatAreNotFractionsAreHeld",
+     {{"float", "nan,1e308,-inf,0.5"}},
+     [](const CControlUI& c) {
+         const double* a = c.GetFloatAnchors();
+         return std::to_string(a[0]) + " " + std::to_string(a[1]) + " " + std::to_string(a[2]);
+     },
+     "0.000000 1000.000000 0.000000"},
     {"ShortcutFirstByte",
      {{"shortcut", "xyz"}},
      [](const CControlUI& c) { return std::string(1, c.GetShortcut()); },

@@ -236,3 +236,34 @@ TEST(EventDispatchTest, MinMaxInfoTakesPositiveValues) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(EventHoverTest, RestingPointerGivesHoverAndTheExpandedToolTip) {
+    CEventWindow w(R"(<Window><HorizontalLayout>
+        <Probe name="a" width="100" tooltip="tip %{7} end"/><Probe name="b"/>
+        </HorizontalLayout></Window>)");
+    Orvik::CWindowHostUI::SetLanguageText(7, "seven");
+    w.Move(150, 10);
+    LRESULT lRes = 0;
+    EXPECT_TRUE(w.Host().MessageHandler(WM_MOUSEHOVER, 0, MAKELPARAM(150, 10), lRes));  // no tip
+    EXPECT_EQ(w.Probe("b")->Last(Orvik::UIEVENT_MOUSEHOVER).kind, Orvik::UIEVENT_MOUSEHOVER);
+    EXPECT_TRUE(w.Host().GetToolTipText().IsEmpty());
+    w.Move(10, 10);
+    EXPECT_TRUE(w.Host().MessageHandler(WM_MOUSEHOVER, 0, MAKELPARAM(10, 10), lRes));
+    EXPECT_STREQ(w.Host().GetToolTipText(), "tip seven end");
+    EXPECT_FALSE(w.Host().MessageHandler(WM_MOUSEHOVER, 0, MAKELPARAM(500, 500), lRes));
+}
+
+TEST(EventHoverTest, LeavingTheWindowEndsTheHover) {
+    CEventWindow w(R"(<Window><HorizontalLayout><Probe name="a"/></HorizontalLayout></Window>)");
+    w.Move(10, 10);
+    ASSERT_EQ(w.Host().GetHover(), w.Probe("a"));
+    Log().clear();
+    w.Send(WM_MOUSELEAVE);  // the pointer is not over this inactive window
+    EXPECT_EQ(Log(), Lines({"a:10"}));
+    EXPECT_EQ(w.Host().GetHover(), nullptr);
+    EXPECT_TRUE(w.Host().GetToolTipText().IsEmpty());
+}
+
+}  // namespace

@@ -65,19 +65,29 @@ TEST(PaintCycleTest, WindowInitOnceAfterLayoutBeforeThePaint) {
 
 TEST(PaintCycleTest, ResizeRebuildsTheBackBufferAPartialPassKeepsIt) {
     CHostWindow window(100, 60);
-    window.Load(TWO_ROWS);
+    window.Load(R"(<Window><VerticalLayout name="root" bkcolor="#FF996633">
+        <VerticalLayout name="mid"><Control name="top" height="20"/><Control name="rest"/>
+        </VerticalLayout></VerticalLayout></Window>)");
     window.Show();
     window.Pump();
     HBITMAP hFirst = window.Host().GetBackBitmap();
     ASSERT_NE(hFirst, nullptr);
+    // A full pass places the root; a partial one only the pending layout.
+    int nRootPlaced = 0;
+    window.Host().GetRoot()->OnSize.Add(Orvik::CDelegateStatic(&nRootPlaced, [](void* p, void*) {
+        ++*static_cast<int*>(p);
+        return true;
+    }));
 
     window.Host().FindControlByName("top")->SetFixedHeight(30);
     window.Pump();
+    EXPECT_EQ(nRootPlaced, 0);
     EXPECT_EQ(window.Host().GetBackBitmap(), hFirst);
     EXPECT_EQ(RectText(window.Host().FindControlByName("rest")->GetBounds()), "0,30,100,60");
 
     SetWindowPos(window.Hwnd(), nullptr, 0, 0, 160, 90, SWP_NOMOVE | SWP_NOZORDER);
     window.Pump();
+    EXPECT_EQ(nRootPlaced, 1);
     SIZE sz = BitmapSize(window.Host().GetBackBitmap());
     EXPECT_EQ(sz.cx, 160);
     EXPECT_EQ(sz.cy, 90);
@@ -148,6 +158,16 @@ TEST(PaintCycleTest, SizeBeforeTheRootResizesTheWindowAfterItOnlyStores) {
     GetClientRect(window.Hwnd(), &rc);
     EXPECT_EQ(RectText(rc), "0,0,70,50");
     EXPECT_EQ(window.Host().GetInitSize().cx, 90);
+}
+
+TEST(PaintCycleTest, ImplausibleSizesAreStoredButNeverApplied) {
+    CHostWindow window(20, 20);
+    window.Host().SetWindowAttribute("size", "2000000000,2000000000");
+    window.Host().SetWindowAttribute("size", "-5,-7");
+    RECT rc;
+    GetClientRect(window.Hwnd(), &rc);
+    EXPECT_EQ(RectText(rc), "0,0,20,20");
+    EXPECT_EQ(window.Host().GetInitSize().cy, -7);
 }
 
 }  // namespace

@@ -1,0 +1,29 @@
+// orvik-view's window for event scripts: a skinned window base over the viewed document.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "ui/frame/WindowImplBase.h"
+
+namespace orvikview {
+
+class CViewFrame : public Orvik::WindowImplBase {
+public:
+    CViewFrame(std::string strDocument, std::FILE* pNotifyOut)
+        : m_strDocument(std::move(strDocument)), m_pNotifyOut(pNotifyOut) {}
+
+    void HandleNotify(Orvik::NotifyRecord& msg) override;
+
+protected:
+    const char* WindowClassName() const override { return "OrvikViewFrame"; }
+    // The skin store was pointed at the skin before the window exists.
+    Orvik::CUIString SkinFolder() override { return Orvik::CUIString(""); }
+    Orvik::CUIString SkinFile() override { return Orvik::CUIString(m_strDocument.c_str()); }
+
+private:
+    std::string m_strDocument;
+    std::FILE* m_pNotifyOut;
+};
+
+}  // namespace orvikview
