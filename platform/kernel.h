@@ -25,6 +25,11 @@ DWORD GetTempPathA(DWORD nBufferLength, LPSTR lpBuffer);
 DWORD GetTickCount();
 void Sleep(DWORD dwMilliseconds);
 
+// --- threads ----------------------------------------------------------------
+// The calling thread's id as the kernel numbers threads; message queues and
+// windows belong to a thread by this id.
+DWORD GetCurrentThreadId();
+
 // --- code pages -------------------------------------------------------------
 #define CP_ACP 0
 #define CP_UTF8 65001

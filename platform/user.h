@@ -388,7 +388,6 @@ BOOL PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax
 BOOL TranslateMessage(const MSG* lpMsg);
 LRESULT DispatchMessageA(const MSG* lpMsg);
 void PostQuitMessage(int nExitCode);
-DWORD GetCurrentThreadId();
 
 // --- timers ----------------------------------------------------------------------------
 // Timers belong to the thread that owns the window; WM_TIMER is made when a

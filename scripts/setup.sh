@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   # toolchain
-  build-essential g++ cmake ninja-build ccache pkg-config clang libclang-rt-14-dev
+  build-essential g++ cmake ninja-build ccache pkg-config clang libclang-rt-14-dev clang-format
   # test and benchmark frameworks
   libgtest-dev libgmock-dev libbenchmark-dev
   # libraries the code links

@@ -4,7 +4,7 @@
 #include <atomic>
 #include <system_error>
 
-#include "platform/user.h"
+#include "platform/kernel.h"
 
 Thread::~Thread() {
     if (m_thread.joinable())

@@ -1,8 +1,8 @@
 // Block transfers between DCs: BitBlt, StretchBlt and AlphaBlend through pixman composites.
 #include <algorithm>
 
-#include "platform/gdi/DeviceContext.h"
-#include "platform/gdi/Paint.h"
+#include "platform/gdi/device_context.h"
+#include "platform/gdi/paint.h"
 
 using namespace gdi;
 

@@ -1,8 +1,8 @@
 // The DC's clip region: selection, combination and queries.
 #include <algorithm>
 
-#include "platform/gdi/DeviceContext.h"
-#include "platform/gdi/GdiRegion.h"
+#include "platform/gdi/device_context.h"
+#include "platform/gdi/gdi_region.h"
 
 using namespace gdi;
 

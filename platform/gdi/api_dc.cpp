@@ -1,5 +1,5 @@
 // Device contexts, bitmaps and the DC's simple state (colours, modes, window origin).
-#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/device_context.h"
 
 using namespace gdi;
 

@@ -2,12 +2,12 @@
 #include <cstring>
 #include <optional>
 
-#include "platform/gdi/DeviceContext.h"
-#include "platform/gdi/FontCache.h"
-#include "platform/gdi/Paint.h"
-#include "platform/gdi/TextCodec.h"
-#include "platform/gdi/TextLayout.h"
-#include "platform/gdi/TextRun.h"
+#include "platform/gdi/device_context.h"
+#include "platform/gdi/font_cache.h"
+#include "platform/gdi/paint.h"
+#include "platform/gdi/text_codec.h"
+#include "platform/gdi/text_layout.h"
+#include "platform/gdi/text_run.h"
 
 using namespace gdi;
 

@@ -1,8 +1,8 @@
 // Rectangle fills and gradients.
 #include <algorithm>
 
-#include "platform/gdi/DeviceContext.h"
-#include "platform/gdi/Paint.h"
+#include "platform/gdi/device_context.h"
+#include "platform/gdi/paint.h"
 
 using namespace gdi;
 

@@ -2,9 +2,9 @@
 #include <cstring>
 #include <mutex>
 
-#include "platform/gdi/DeviceContext.h"
-#include "platform/gdi/FontCache.h"
-#include "platform/gdi/GdiRegion.h"
+#include "platform/gdi/device_context.h"
+#include "platform/gdi/font_cache.h"
+#include "platform/gdi/gdi_region.h"
 
 namespace gdi {
 

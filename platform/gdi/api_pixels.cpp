@@ -1,6 +1,6 @@
 // Single pixels and reading a DC's pixels back.
-#include "platform/gdi/DeviceContext.h"
-#include "platform/gdi/Paint.h"
+#include "platform/gdi/device_context.h"
+#include "platform/gdi/paint.h"
 
 using namespace gdi;
 

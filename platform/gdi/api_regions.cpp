@@ -1,7 +1,7 @@
 // Region objects: creation, combination and queries.
 #include <algorithm>
 
-#include "platform/gdi/GdiRegion.h"
+#include "platform/gdi/gdi_region.h"
 
 using namespace gdi;
 

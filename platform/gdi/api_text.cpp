@@ -2,11 +2,11 @@
 #include <optional>
 #include <vector>
 
-#include "platform/gdi/DeviceContext.h"
-#include "platform/gdi/FontCache.h"
-#include "platform/gdi/Paint.h"
-#include "platform/gdi/TextCodec.h"
-#include "platform/gdi/TextRun.h"
+#include "platform/gdi/device_context.h"
+#include "platform/gdi/font_cache.h"
+#include "platform/gdi/paint.h"
+#include "platform/gdi/text_codec.h"
+#include "platform/gdi/text_run.h"
 #include "platform/kernel.h"
 
 using namespace gdi;

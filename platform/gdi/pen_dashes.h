@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "platform/gdi/GdiPen.h"
-#include "platform/gdi/PixelRegion.h"
+#include "platform/gdi/gdi_pen.h"
+#include "platform/gdi/pixel_region.h"
 
 namespace gdi {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/device_context.h"
 
 using namespace gdi;
 

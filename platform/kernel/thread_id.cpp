@@ -1,7 +1,7 @@
 // The calling thread's id, as the kernel numbers threads.
 #include <unistd.h>
 
-#include "platform/user.h"
+#include "platform/kernel.h"
 
 DWORD GetCurrentThreadId() {
     return DWORD(gettid());

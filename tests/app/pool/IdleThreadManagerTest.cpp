@@ -13,6 +13,7 @@
 #include <mutex>
 #include <thread>
 #include <vector>
+#include "platform/kernel.h"
 #include "support/TestWindow.h"
 
 namespace {

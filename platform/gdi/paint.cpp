@@ -1,5 +1,5 @@
 // Clipped pixman composites: the clip is set on the target image for the one call only.
-#include "platform/gdi/Paint.h"
+#include "platform/gdi/paint.h"
 
 namespace gdi {
 

@@ -21,7 +21,7 @@ struct CProbe {
 TEST(Trace, LineNamesFunctionFileAndLine) {
     testsupport::CCaptureStderr capture;
     int line = CProbe::Emit("{}");
-    std::string expected = "{anonymous}::CProbe::Emit(tests/app/TraceTest.cpp[" +
+    std::string expected = "{anonymous}::CProbe::Emit(tests/app/trace/TraceTest.cpp[" +
                            std::to_string(line) +
                            "]) - get ptline from[http://h] fail. response[{}]\n\n";
     EXPECT_EQ(capture.Text(), expected);  // a message ending in "\n" leaves an empty line

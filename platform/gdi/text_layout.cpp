@@ -1,10 +1,10 @@
 // DrawTextA's layout, pass by pass: prefixes, paragraphs, wrapping, ellipsis.
-#include "platform/gdi/TextLayout.h"
+#include "platform/gdi/text_layout.h"
 
 #include <algorithm>
 
 #include "platform/gdi.h"
-#include "platform/gdi/TextRun.h"
+#include "platform/gdi/text_run.h"
 
 namespace gdi {
 

@@ -1,7 +1,7 @@
 // The font object behind an HFONT: its description and, once used, its rendered face.
 #pragma once
 
-#include "platform/gdi/GdiObject.h"
+#include "platform/gdi/gdi_object.h"
 
 namespace gdi {
 

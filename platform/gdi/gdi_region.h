@@ -1,8 +1,8 @@
 // The region object behind an HRGN.
 #pragma once
 
-#include "platform/gdi/GdiObject.h"
-#include "platform/gdi/PixelRegion.h"
+#include "platform/gdi/gdi_object.h"
+#include "platform/gdi/pixel_region.h"
 
 namespace gdi {
 

@@ -1,7 +1,7 @@
 // A cosmetic or geometric pen: style, width and colour.
 #pragma once
 
-#include "platform/gdi/GdiObject.h"
+#include "platform/gdi/gdi_object.h"
 
 namespace gdi {
 

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "platform/gdi.h"
-#include "platform/gdi/FontInstance.h"
+#include "platform/gdi/font_instance.h"
 
 namespace gdi {
 

@@ -3,7 +3,7 @@
 
 #include <pixman.h>
 
-#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/device_context.h"
 
 namespace gdi {
 

@@ -1,5 +1,5 @@
 // Face resolution: the requested family when installed, else the best CJK sans-serif face.
-#include "platform/gdi/FontCache.h"
+#include "platform/gdi/font_cache.h"
 
 #include <fontconfig/fontconfig.h>
 #include <strings.h>

@@ -1,5 +1,5 @@
 // Bitmap storage and its pixman image.
-#include "platform/gdi/GdiBitmap.h"
+#include "platform/gdi/gdi_bitmap.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,8 +1,8 @@
 // Glyph-by-glyph composition of a text run: each glyph's coverage is an a8 mask over a solid
 // colour.
-#include "platform/gdi/TextRun.h"
+#include "platform/gdi/text_run.h"
 
-#include "platform/gdi/Paint.h"
+#include "platform/gdi/paint.h"
 
 namespace gdi {
 

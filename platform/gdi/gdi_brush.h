@@ -1,7 +1,7 @@
 // A solid or null brush.
 #pragma once
 
-#include "platform/gdi/GdiObject.h"
+#include "platform/gdi/gdi_object.h"
 
 namespace gdi {
 

@@ -1,5 +1,5 @@
 // Handles and deferred deletion of drawing objects.
-#include "platform/gdi/GdiObject.h"
+#include "platform/gdi/gdi_object.h"
 
 #include "platform/gdi/handle_table.h"
 

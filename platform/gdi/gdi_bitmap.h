@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "platform/gdi.h"
-#include "platform/gdi/GdiObject.h"
+#include "platform/gdi/gdi_object.h"
 
 namespace gdi {
 

@@ -1,5 +1,5 @@
 // Glyph rendering with FreeType (anti-aliased, light hinting) and the face's cell metrics.
-#include "platform/gdi/FontInstance.h"
+#include "platform/gdi/font_instance.h"
 
 #include FT_SYNTHESIS_H
 #include FT_TRUETYPE_TABLES_H

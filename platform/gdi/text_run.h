@@ -3,8 +3,8 @@
 
 #include <cstddef>
 
-#include "platform/gdi/DeviceContext.h"
-#include "platform/gdi/FontInstance.h"
+#include "platform/gdi/device_context.h"
+#include "platform/gdi/font_instance.h"
 
 namespace gdi {
 

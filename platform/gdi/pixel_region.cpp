@@ -1,5 +1,5 @@
 // Region arithmetic over pixman regions, and the row-exact rounded rectangle.
-#include "platform/gdi/PixelRegion.h"
+#include "platform/gdi/pixel_region.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,12 +4,12 @@
 #include <optional>
 #include <vector>
 
-#include "platform/gdi/GdiBitmap.h"
-#include "platform/gdi/GdiBrush.h"
-#include "platform/gdi/GdiFont.h"
-#include "platform/gdi/GdiObject.h"
-#include "platform/gdi/GdiPen.h"
-#include "platform/gdi/PixelRegion.h"
+#include "platform/gdi/gdi_bitmap.h"
+#include "platform/gdi/gdi_brush.h"
+#include "platform/gdi/gdi_font.h"
+#include "platform/gdi/gdi_object.h"
+#include "platform/gdi/gdi_pen.h"
+#include "platform/gdi/pixel_region.h"
 
 namespace gdi {
 

@@ -1,5 +1,5 @@
 // Device context state, coordinate mapping and SaveDC/RestoreDC.
-#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/device_context.h"
 
 #include "platform/gdi/handle_table.h"
 

@@ -1,5 +1,5 @@
 // Code page 936 decoding through the kernel's MultiByteToWideChar.
-#include "platform/gdi/TextCodec.h"
+#include "platform/gdi/text_codec.h"
 
 #include <cstring>
 #include <vector>

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/gdi/FontInstance.h"
+#include "platform/gdi/font_instance.h"
 #include "platform/win32_types.h"
 
 namespace gdi {
