@@ -59,7 +59,6 @@ void CGifAnimUI::StopAnimation() {
     if (m_pHost != nullptr)
         m_pHost->KillTimer(this, FRAME_TIMER_KEY);
     m_nCurrentFrame = 0;
-    m_nShownFrame = 0;
     Invalidate();
     m_bPlaying = false;
 }
@@ -67,7 +66,6 @@ void CGifAnimUI::StopAnimation() {
 void CGifAnimUI::ReleaseFrames() {
     m_frames.Release();
     m_nCurrentFrame = 0;
-    m_nShownFrame = 0;
 }
 
 void CGifAnimUI::SetGifFile(const char* pstrName) {
@@ -125,11 +123,11 @@ bool CGifAnimUI::PaintSelf(HDC hDC, const RECT& rcPaint, CControlUI*) {
         LoadFrames();
     if (m_frames.IsEmpty() || hDC == nullptr)
         return true;
-    HBITMAP hFrame = m_frames.GetFrame(m_nShownFrame);
+    // The frame a tick selected is drawn by the paint it asks for, so each
+    // frame stays up for its own delay.
+    HBITMAP hFrame = m_frames.GetFrame(m_nCurrentFrame);
     RECT rcSource = {0, 0, m_frames.GetWidth(), m_frames.GetHeight()};
     CDrawEngine::DrawImage(hDC, hFrame, m_rcItem, rcPaint, rcSource, RECT{0, 0, 0, 0}, true);
-    // The frame a tick selected is the one the next paint shows.
-    m_nShownFrame = m_nCurrentFrame;
     return true;
 }
 

@@ -41,8 +41,6 @@ public:
 private:
     CGifFrames m_frames;
     UINT m_nCurrentFrame = 0;
-    // The frame the last paint showed; a tick selects the next one to show.
-    UINT m_nShownFrame = 0;
     CUIString m_sImageName;
     bool m_bAutoPlay = true;
     bool m_bAutoSize = false;
