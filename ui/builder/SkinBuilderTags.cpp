@@ -7,9 +7,14 @@
 #include "ui/controls/ButtonUI.h"
 #include "ui/controls/CheckBoxUI.h"
 #include "ui/controls/ContainerUI.h"
+#include "ui/controls/GifAnimUI.h"
 #include "ui/controls/HorizontalLayoutUI.h"
+#include "ui/controls/LabelUI.h"
 #include "ui/controls/OptionUI.h"
+#include "ui/controls/ProgressUI.h"
+#include "ui/controls/RichEditUI.h"
 #include "ui/controls/ScrollBarUI.h"
+#include "ui/controls/TextUI.h"
 #include "ui/controls/VerticalLayoutUI.h"
 
 namespace Orvik {
@@ -40,6 +45,12 @@ const TagEntry TAGS[] = {
     {"Option", false, &Make<COptionUI>},
     {"CheckBox", false, &Make<CCheckBoxUI>},
     {"ScrollBar", false, &Make<CScrollBarUI>},
+    // Text, progress, rich edit and animated GIF controls.
+    {"Label", false, &Make<CLabelUI>},
+    {"Text", false, &Make<CTextUI>},
+    {"Progress", false, &Make<CProgressUI>},
+    {"RichEdit", false, &Make<CRichEditUI>},
+    {"GifAnim", false, &Make<CGifAnimUI>},
 };
 
 }  // namespace

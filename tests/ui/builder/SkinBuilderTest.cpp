@@ -36,7 +36,7 @@ TEST(SkinBuilderTest, CustomTagReachesTheCallbackThenGetsItsAttributes) {
 }
 
 TEST(SkinBuilderTest, TagsIgnoreCaseAndUnknownOnesAreSkippedWithoutCallback) {
-    CTreeFixture tree(R"(<Window><vbox name="v"><hBOX name="h"/><Label name="l"/>
+    CTreeFixture tree(R"(<Window><vbox name="v"><hBOX name="h"/><Gadget name="l"/>
         <control name="c"/></vbox></Window>)");
     EXPECT_STREQ(tree.Find("v")->GetTypeName(), "VerticalLayout");
     EXPECT_STREQ(tree.Find("h")->GetTypeName(), "HorizontalLayout");
