@@ -73,7 +73,8 @@ void CShadowUI::Create(CWindowHostUI* pHost) {
                              CSkinStore::GetProgramModule(), nullptr);
     if (m_hWnd == nullptr)
         return;
-    ShadowMap()[hParent] = ParentHook{this, nullptr};
+    m_pfnParentProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hParent, GWLP_WNDPROC));
+    ShadowMap()[hParent] = ParentHook{this, m_pfnParentProc};
     if ((dwParentStyle & WS_VISIBLE) == 0) {
         m_Status = STATUS_ACTIVE;
     } else if ((dwParentStyle & (WS_MINIMIZE | WS_MAXIMIZE)) != 0) {
@@ -83,8 +84,6 @@ void CShadowUI::Create(CWindowHostUI* pHost) {
         ShowWindowBelowParent();
         Update();
     }
-    m_pfnParentProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hParent, GWLP_WNDPROC));
-    ShadowMap()[hParent].pfnProc = m_pfnParentProc;
     SetWindowLongPtrA(hParent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CShadowUI::ParentProc));
 }
 

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "tests/ui/window/FrameFixture.h"
 #include "tests/ui/window/ShadowFixture.h"
 
 using shadowtest::CShadowSkin;
@@ -161,4 +162,18 @@ TEST_F(ShadowWindowTest, MissingImageLeavesTheShadowWindowAsItWas) {
         "showshadow=\"true\" shadowimage=\"absent.png\" shadowcorner=\"18,17,18,23\""));
     ASSERT_NE(window.ShadowHwnd(), nullptr);
     ExpectRect(RectOf(window.ShadowHwnd()), 0, 0, 0, 0);
+}
+
+TEST_F(ShadowWindowTest, SkinnedWindowBaseGetsItsShadowAndTakesItAlongWhenDestroyed) {
+    frametest::CTestFrame frame(SkinDocument(IMAGE_SHADOW + std::string(" roundcorner=\"4,4\"")));
+    HWND hWnd = frametest::CreateFrame(frame, nullptr, 200, 150);
+    frametest::Pump();
+    HWND hShadow = frame.Host().GetShadow().GetHWND();
+    ASSERT_NE(hShadow, nullptr);
+    ExpectRect(RectOf(hShadow), 182, 133, 716, 520);
+    SetWindowPos(hWnd, nullptr, 250, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_EQ(RectOf(hShadow).left, 232);
+    DestroyWindow(hWnd);
+    EXPECT_TRUE(frame.m_bFinal);
+    EXPECT_FALSE(IsWindow(hShadow));
 }
