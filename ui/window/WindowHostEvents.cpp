@@ -203,6 +203,7 @@ void CWindowHostUI::OnCloseMessage() {
         if (hOwner != nullptr)
             ::SetFocus(hOwner);
     }
+    DestroyToolTip();
 }
 
 bool CWindowHostUI::OnSetCursorMessage(LPARAM lParam) {

@@ -27,7 +27,7 @@ bool CWindowHostUI::OnMouseHover(LPARAM lParam) {
         return true;
     ExpandLanguageTokens(sTip);
     m_sToolTipText = sTip;
-    m_ptLastToolTip = m_ptLastMousePos;
+    ShowToolTipFor(pControl);
     return true;
 }
 
@@ -37,6 +37,7 @@ void CWindowHostUI::OnMouseLeaveMessage() {
     if (m_pRoot == nullptr)
         return;
     m_sToolTipText.Empty();
+    HideToolTip();
     if (m_bMouseTracking) {
         POINT pt = {0, 0};
         ::GetCursorPos(&pt);

@@ -95,7 +95,7 @@ void CWindowHostUI::OnMouseMove(WPARAM wParam, LPARAM lParam) {
     if (m_pRoot == nullptr)
         return;
     if (!m_bMouseTracking) {
-        TRACKMOUSEEVENT tme = {sizeof(tme), TME_HOVER | TME_LEAVE, m_hWndPaint, HOVER_TIME_MS};
+        TRACKMOUSEEVENT tme = {sizeof(tme), TME_HOVER | TME_LEAVE, m_hWndPaint, HoverTimeMs()};
         ::TrackMouseEvent(&tme);
         m_bMouseTracking = true;
     }
@@ -135,6 +135,7 @@ void CWindowHostUI::ChangeHover(IControlNodeUI* pNewHover, WPARAM wParam, LPARAM
         m_pEventHover = nullptr;
         if (pOld != nullptr && !Deliver(pOld, event))
             return;
+        HideToolTip();
         pNewHover = OwnNodeAt(m_ptLastMousePos);
     }
     if (pNewHover != m_pEventHover && pNewHover != nullptr) {

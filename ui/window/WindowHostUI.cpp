@@ -57,6 +57,7 @@ CWindowHostUI::~CWindowHostUI() {
     if (m_DefaultFontInfo.hFont != nullptr)
         DeleteObject(m_DefaultFontInfo.hFont);
     RemoveAllTables();
+    DestroyToolTip();
     ReleaseBuffers();
     if (m_hDcPaint != nullptr)
         ::ReleaseDC(m_hWndPaint, m_hDcPaint);

@@ -83,6 +83,8 @@ public:
     POINT GetMousePos() const { return m_ptLastMousePos; }
     // The tooltip text of the control the pointer rests on, empty when none shows.
     const CUIString& GetToolTipText() const { return m_sToolTipText; }
+    // The tooltip popup once a hover has made it, else null.
+    HWND GetToolTipWindow() const { return m_hwndTooltip; }
 
     void SetCapture();
     void ReleaseCapture();
@@ -305,6 +307,14 @@ private:
     bool m_bMouseTracking = false;
     CUIString m_sToolTipText;
     POINT m_ptLastToolTip = {-1, -1};
+    // The tooltip popup, made on the first hover that has a text
+    // (WindowHostToolTip.cpp).
+    HWND m_hwndTooltip = nullptr;
+    TOOLINFOA m_ToolTip = {};
+    void ShowToolTipFor(IControlNodeUI* pControl);
+    void HideToolTip();
+    void DestroyToolTip();
+    DWORD HoverTimeMs() const;
     UINT m_uTimerID = 0x1000;
     CUIPtrArray m_aTimers;
     CUIPtrArray m_aAsyncNotify;

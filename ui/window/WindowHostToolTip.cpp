@@ -1,0 +1,73 @@
+// Window host: the tooltip popup shown for the control the pointer rests on.
+#include "platform/user.h"
+#include "ui/markup/SkinStore.h"
+#include "ui/window/WindowHostShared.h"
+#include "ui/window/WindowHostUI.h"
+
+namespace Orvik {
+
+namespace {
+
+constexpr int DEFAULT_TOOLTIP_WIDTH = 300;
+constexpr int DEFAULT_TOOLTIP_DELAY_MS = 100;
+
+bool CreateToolTipWindow(HWND hWndOwner, HWND& hwndTooltip, TOOLINFOA& tool) {
+    hwndTooltip =
+        ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0,
+                          0, 0, 0, hWndOwner, nullptr, CSkinStore::GetProgramModule(), nullptr);
+    if (hwndTooltip == nullptr)
+        return false;  // tried again at the next hover
+    ::SendMessageA(hwndTooltip, TTM_ADDTOOL, 0, reinterpret_cast<LPARAM>(&tool));
+    return true;
+}
+
+}  // namespace
+
+// The tool is the whole window; its text and rectangle follow the control.
+// A tip that shows is not moved again until the pointer has moved on both
+// axes, so it does not chase the pointer inside one control.
+void CWindowHostUI::ShowToolTipFor(IControlNodeUI* pControl) {
+    m_ToolTip.cbSize = sizeof(m_ToolTip);
+    m_ToolTip.uFlags = TTF_IDISHWND;
+    m_ToolTip.hwnd = m_hWndPaint;
+    m_ToolTip.uId = reinterpret_cast<UINT_PTR>(m_hWndPaint);
+    m_ToolTip.hinst = CSkinStore::GetProgramModule();
+    m_ToolTip.lpszText = const_cast<char*>(m_sToolTipText.GetData());
+    m_ToolTip.rect = pControl->GetBounds();
+    if (m_hwndTooltip == nullptr && !CreateToolTipWindow(m_hWndPaint, m_hwndTooltip, m_ToolTip))
+        return;
+    if (::IsWindowVisible(m_hwndTooltip) || m_ptLastMousePos.x == m_ptLastToolTip.x ||
+        m_ptLastMousePos.y == m_ptLastToolTip.y)
+        return;
+    int nWidth =
+        pControl->GetToolTipWidth() > 0 ? pControl->GetToolTipWidth() : DEFAULT_TOOLTIP_WIDTH;
+    int nDelay =
+        pControl->GetToolTipDelay() > 0 ? pControl->GetToolTipDelay() : DEFAULT_TOOLTIP_DELAY_MS;
+    ::SendMessageA(m_hwndTooltip, TTM_SETMAXTIPWIDTH, 0, nWidth);
+    ::SendMessageA(m_hwndTooltip, TTM_SETDELAYTIME, TTDT_AUTOMATIC, nDelay);
+    ::SendMessageA(m_hwndTooltip, TTM_UPDATETIPTEXT, 0, reinterpret_cast<LPARAM>(&m_ToolTip));
+    ::SendMessageA(m_hwndTooltip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&m_ToolTip));
+    m_ptLastToolTip = m_ptLastMousePos;
+}
+
+void CWindowHostUI::HideToolTip() {
+    if (m_hwndTooltip != nullptr)
+        ::SendMessageA(m_hwndTooltip, TTM_TRACKACTIVATE, FALSE,
+                       reinterpret_cast<LPARAM>(&m_ToolTip));
+}
+
+void CWindowHostUI::DestroyToolTip() {
+    if (m_hwndTooltip != nullptr && ::IsWindow(m_hwndTooltip))
+        ::DestroyWindow(m_hwndTooltip);
+    m_hwndTooltip = nullptr;
+}
+
+// The tooltip's own initial delay once it exists, else the host's.
+DWORD CWindowHostUI::HoverTimeMs() const {
+    if (m_hwndTooltip == nullptr)
+        return HOVER_TIME_MS;
+    LRESULT lDelay = ::SendMessageA(m_hwndTooltip, TTM_GETDELAYTIME, TTDT_INITIAL, 0);
+    return lDelay > 0 ? DWORD(lDelay) : HOVER_TIME_MS;
+}
+
+}  // namespace Orvik
