@@ -262,7 +262,11 @@ TEST(EventHoverTest, RestingPointerGivesHoverAndTheExpandedToolTip) {
         <Probe name="a" width="100" tooltip="tip %{7} end"/><Probe name="b"/>
         </HorizontalLayout></Window>)");
     Orvik::CWindowHostUI::SetLanguageText(7, "seven");
-    w.Move(150, 10);
+    w.Point(150, 10);
+    EXPECT_EQ(w.Probe("b")->Last(Orvik::UIEVENT_MOUSEHOVER).kind, 0);  // the clock stands still
+    platform::headless::AdvanceClock(1000);
+    w.Pump();
+    EXPECT_EQ(w.Probe("b")->Last(Orvik::UIEVENT_MOUSEHOVER).kind, Orvik::UIEVENT_MOUSEHOVER);
     LRESULT lRes = 0;
     EXPECT_TRUE(w.Host().MessageHandler(WM_MOUSEHOVER, 0, MAKELPARAM(150, 10), lRes));  // no tip
     EXPECT_EQ(w.Probe("b")->Last(Orvik::UIEVENT_MOUSEHOVER).kind, Orvik::UIEVENT_MOUSEHOVER);
