@@ -63,6 +63,26 @@ TEST_F(OrvikViewEventsTest, StandardInputAndWaitServeTheQueue) {
     EXPECT_TRUE(err.empty());
 }
 
+// The launcher's main window: resting over the close button, then clicking
+// it, closes the window and ends the script early.
+TEST_F(OrvikViewEventsTest, ClickingTheCloseButtonOfTheMainWindowEndsTheProgram) {
+    Write("ev.txt", "move 664 16\nwait 600\nclick 664 16\nclick 100 200\n");
+    std::string cmd = std::string(ORVIK_VIEW_PATH) + " " + LUMORA_SOURCE_DIR +
+                      "/skin MainFrame.xml --events " + (m_dir / "ev.txt").string() +
+                      " --notifications >" + (m_dir / "out").string() + " 2>" +
+                      (m_dir / "err").string();
+    int status = std::system(cmd.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << ReadAll(m_dir / "err");
+    EXPECT_EQ(ReadAll(m_dir / "out"),
+              "notify windowinit sender=\"mainframe_layout\" wparam=0 lparam=0\n"
+              "notify setfocus sender=\"opt_page1\" wparam=0 lparam=0\n"
+              "notify killfocus sender=\"opt_page1\" wparam=0 lparam=0\n"
+              "notify setfocus sender=\"closebtn\" wparam=0 lparam=0\n"
+              "notify click sender=\"closebtn\" wparam=0 lparam=0\n"
+              "notify killfocus sender=\"closebtn\" wparam=0 lparam=0\n");
+}
+
 TEST_F(OrvikViewEventsTest, AMalformedLineIsNamed) {
     struct Case {
         const char* script;

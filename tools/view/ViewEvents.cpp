@@ -1,9 +1,11 @@
-// orvik-view's event mode: each command becomes window messages, then the queue is served.
+// orvik-view's event mode: each command becomes injected input, then the queue is served.
 #include "tools/view/ViewEvents.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
+#include "platform/backends/headless/headless.h"
 #include "platform/kernel.h"
 #include "tools/view/ViewFrame.h"
 #include "tools/view/ViewScript.h"
@@ -41,62 +43,62 @@ bool ServeUntilIdle() {
     return true;
 }
 
-// Serves the queue for ms milliseconds, so the timers due meanwhile fire.
+// Steps the manual clock through ms milliseconds, serving the queue after
+// each step, so the timers due meanwhile fire (repeating ones once per period).
+constexpr int CLOCK_STEP_MS = 10;
+
 bool ServeFor(HWND hWnd, int nMs) {
-    DWORD dwEnd = ::GetTickCount() + static_cast<DWORD>(nMs);
-    while (::IsWindow(hWnd)) {
+    for (int nLeft = nMs; nLeft > 0 && ::IsWindow(hWnd); nLeft -= CLOCK_STEP_MS) {
+        platform::headless::AdvanceClock(static_cast<DWORD>(std::min(nLeft, CLOCK_STEP_MS)));
         if (!ServeUntilIdle())
             return false;
-        DWORD dwNow = ::GetTickCount();
-        if (static_cast<int>(dwEnd - dwNow) <= 0)
-            break;
-        UINT_PTR uWake = ::SetTimer(nullptr, 0, dwEnd - dwNow, nullptr);
-        MSG msg;
-        BOOL bGot = ::GetMessageA(&msg, nullptr, 0, 0);
-        ::KillTimer(nullptr, uWake);
-        if (bGot <= 0)
-            return false;
-        if (!(msg.message == WM_TIMER && msg.hwnd == nullptr))
-            Dispatch(msg);
     }
     return true;
 }
 
-LPARAM ScreenPoint(HWND hWnd, int x, int y) {
+void PointerTo(HWND hWnd, int x, int y) {
     POINT pt = {x, y};
     ::ClientToScreen(hWnd, &pt);
-    return MAKELPARAM(pt.x, pt.y);
+    platform::headless::MovePointer(pt.x, pt.y);
 }
 
-void PostPointer(HWND hWnd, const ScriptCommand& c) {
-    LPARAM lPoint = MAKELPARAM(c.x, c.y);
+void Press(platform::user::NativeButton button = platform::user::NativeButton::Left) {
+    platform::headless::PressButton(button);
+    platform::headless::ReleaseButton(button);
+}
+
+// Whole notches of WHEEL_DELTA; a smaller turn still moves one notch its way.
+int Notches(int nDelta) {
+    int nNotches = nDelta / WHEEL_DELTA;
+    if (nNotches == 0 && nDelta != 0)
+        nNotches = nDelta > 0 ? 1 : -1;
+    return nNotches;
+}
+
+void InjectPointer(HWND hWnd, const ScriptCommand& c) {
+    PointerTo(hWnd, c.x, c.y);
     switch (c.op) {
-        case ScriptOp::Move:
-            ::PostMessageA(hWnd, WM_MOUSEMOVE, 0, lPoint);
-            break;
         case ScriptOp::Down:
-            ::PostMessageA(hWnd, WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
+            platform::headless::PressButton();
             break;
         case ScriptOp::Up:
-            ::PostMessageA(hWnd, WM_LBUTTONUP, 0, lPoint);
+            platform::headless::ReleaseButton();
             break;
         case ScriptOp::Click:
-            ::PostMessageA(hWnd, WM_MOUSEMOVE, 0, lPoint);
-            ::PostMessageA(hWnd, WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
-            ::PostMessageA(hWnd, WM_LBUTTONUP, 0, lPoint);
+            Press();
+            // A later click must not pair with this one into a double click.
+            platform::headless::AdvanceClock(1000);
             break;
         case ScriptOp::DoubleClick:
-            ::PostMessageA(hWnd, WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
-            ::PostMessageA(hWnd, WM_LBUTTONUP, 0, lPoint);
-            ::PostMessageA(hWnd, WM_LBUTTONDBLCLK, MK_LBUTTON, lPoint);
-            ::PostMessageA(hWnd, WM_LBUTTONUP, 0, lPoint);
+            Press();
+            Press();
+            platform::headless::AdvanceClock(1000);
             break;
         case ScriptOp::RightDown:
-            ::PostMessageA(hWnd, WM_RBUTTONDOWN, MK_RBUTTON, lPoint);
+            platform::headless::PressButton(platform::user::NativeButton::Right);
             break;
         case ScriptOp::Wheel:
-            ::PostMessageA(hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(c.nValue)),
-                           ScreenPoint(hWnd, c.x, c.y));
+            platform::headless::TurnWheel(Notches(c.nValue));
             break;
         default:
             break;
@@ -113,8 +115,8 @@ void PostText(HWND hWnd, const std::string& strUtf8) {
 bool RunCommand(HWND hWnd, const ScriptCommand& c, SavePictureFn pfnSave, std::string& strError) {
     switch (c.op) {
         case ScriptOp::Key:
-            ::PostMessageA(hWnd, WM_KEYDOWN, c.nValue, 1);
-            ::PostMessageA(hWnd, WM_KEYUP, c.nValue, 0xC0000001);
+            platform::headless::PressKey(static_cast<UINT>(c.nValue));
+            platform::headless::ReleaseKey(static_cast<UINT>(c.nValue));
             break;
         case ScriptOp::Char:
             PostText(hWnd, c.strText);
@@ -130,7 +132,7 @@ bool RunCommand(HWND hWnd, const ScriptCommand& c, SavePictureFn pfnSave, std::s
             }
             return true;
         default:
-            PostPointer(hWnd, c);
+            InjectPointer(hWnd, c);
             break;
     }
     return ServeUntilIdle();
@@ -158,6 +160,8 @@ int RunEventView(const ViewOptions& options, SavePictureFn pfnSave) {
     std::string strError;
     if (!options.strEvents.empty() && !ReadScript(options.strEvents, commands, strError))
         return Fail(strError);
+    // Script time is the clock's time: waits are exact and take no real time.
+    platform::headless::UseManualClock(true);
     CViewFrame frame(platform::Utf8ToAnsi(options.strDocument.c_str()),
                      options.bNotifications ? stdout : nullptr);
     HWND hWnd = frame.Create(nullptr, "orvik-view", WS_POPUP, 0, 0, 0, 640, 480);
@@ -167,6 +171,7 @@ int RunEventView(const ViewOptions& options, SavePictureFn pfnSave) {
         ::SetWindowPos(hWnd, nullptr, 0, 0, options.nWidth, options.nHeight,
                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     frame.Show(true, true);
+    ::SetFocus(hWnd);
     bool bRunning = ServeUntilIdle();
     for (size_t i = 0; bRunning && i < commands.size() && ::IsWindow(hWnd); ++i) {
         bRunning = RunCommand(hWnd, commands[i], pfnSave, strError);

@@ -19,17 +19,17 @@ std::vector<std::string> Lines(std::initializer_list<const char*> lines) {
 
 TEST(EventDispatchTest, PressMoveOutAndReleaseStaysWithThePressedControl) {
     CEventWindow w(kRow);
-    w.Move(50, 50);
-    w.Down(50, 50);
-    w.Move(150, 50);  // over b, captured: no enter or leave
-    w.Up(150, 50);
+    w.Point(50, 50);
+    w.Press();
+    w.Point(150, 50);  // over b, captured: no enter or leave
+    w.Release();
     EXPECT_EQ(Log(), Lines({"a:11", "a:9", "a:13", "a:9", "a:14"}));
     EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_FALSE(w.Host().IsCaptured());
     EXPECT_EQ(w.Host().GetPressed(), nullptr);
     EXPECT_EQ(w.Host().GetHover(), w.Probe("a"));
     Log().clear();
-    w.Move(150, 50);  // released: hover follows again
+    w.Point(151, 50);  // released: hover follows again
     EXPECT_EQ(Log(), Lines({"a:10", "b:11", "b:9"}));
 }
 
@@ -49,7 +49,11 @@ TEST(EventDispatchTest, HoverLeaveGoesToListenersFirst) {
 
 TEST(EventDispatchTest, ButtonEventsCarryTheMessageKeyStateAndPoint) {
     CEventWindow w(kRow);
-    w.Send(WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(250, 20));
+    SetFocus(w.Hwnd());
+    w.Point(250, 20);
+    w.KeyDown(VK_SHIFT);
+    w.Press();
+    w.KeyUp(VK_SHIFT);
     eventtest::CProbeUI* c = w.Probe("c");
     EXPECT_EQ(c->m_lastEvent.kind, Orvik::UIEVENT_BUTTONDOWN);
     EXPECT_EQ(c->m_lastEvent.keyState, MK_LBUTTON | MK_SHIFT);
@@ -57,15 +61,20 @@ TEST(EventDispatchTest, ButtonEventsCarryTheMessageKeyStateAndPoint) {
     EXPECT_EQ(c->m_lastEvent.mousePoint.y, 20);
     EXPECT_EQ(w.Host().GetFocus(), c);  // pressing focuses
     EXPECT_EQ(GetCapture(), w.Hwnd());
-    w.Up(250, 20);
+    w.Release();
 }
 
 TEST(EventDispatchTest, DoubleClickAndRightButtonPress) {
     CEventWindow w(kRow);
-    w.Send(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(150, 50));
+    w.Point(150, 50);
+    w.Press();
+    w.Release();
+    w.Press();  // the second press soon after is the double click
+    EXPECT_EQ(w.Probe("b")->Last(Orvik::UIEVENT_DBLCLICK).kind, Orvik::UIEVENT_DBLCLICK);
     EXPECT_EQ(w.Host().GetPressed(), w.Probe("b"));
     EXPECT_TRUE(w.Host().IsCaptured());
-    w.Up(150, 50);
+    w.Release();
+    w.Host().SetFocus(w.Probe("a"));  // the first press focused b
     Log().clear();
     w.Send(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(50, 50));
     EXPECT_EQ(w.Host().GetPressed(), w.Probe("a"));
@@ -85,12 +94,18 @@ TEST(EventDispatchTest, WheelDirectionAndHoverFollow) {
         short delta;
         WPARAM expected;
     };
-    // Negative deltas turn towards the user.
+    w.Point(150, 50);
+    // Negative deltas turn towards the user. Whole notches come from the
+    // wheel itself; partial turns only from a message.
     for (Turn t : {Turn{-WHEEL_DELTA, 1}, Turn{WHEEL_DELTA, 0}, Turn{-1, 1}, Turn{0, 0}}) {
         Log().clear();
         POINT pt = {150, 50};
         ClientToScreen(w.Hwnd(), &pt);
-        w.Send(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(t.delta)), MAKELPARAM(pt.x, pt.y));
+        if (t.delta != 0 && t.delta % WHEEL_DELTA == 0)
+            w.Wheel(t.delta / WHEEL_DELTA);
+        else
+            w.Send(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(t.delta)),
+                   MAKELPARAM(pt.x, pt.y));
         EXPECT_EQ(w.Probe("b")->Last(Orvik::UIEVENT_SCROLLWHEEL).wParam, t.expected) << t.delta;
         ASSERT_GE(Log().size(), 2u);
         EXPECT_EQ(Log()[0], "b:18");
@@ -101,8 +116,8 @@ TEST(EventDispatchTest, WheelDirectionAndHoverFollow) {
 
 TEST(EventDispatchTest, CloseSaysFarewellToHoverAndPressed) {
     CEventWindow w(kRow);
-    w.Move(150, 50);
-    w.Down(150, 50);
+    w.Point(150, 50);
+    w.Press();
     Log().clear();
     w.Send(WM_CLOSE);
     EXPECT_EQ(Log(), Lines({"b:10", "b:14", "b:20", "notify killfocus b 0 0"}));
@@ -111,12 +126,13 @@ TEST(EventDispatchTest, CloseSaysFarewellToHoverAndPressed) {
 
 TEST(EventDispatchTest, KeysGoToFocusAndKeyUpToTheKeyDownControl) {
     CEventWindow w(kRow);
+    SetFocus(w.Hwnd());
     w.Host().SetFocus(w.Probe("a"));
     Log().clear();
-    w.Send(WM_KEYDOWN, 'X');
-    w.Send(WM_CHAR, 'x');
+    platform::headless::PressKey('X', "x");  // the key down and the character it types
+    w.Pump();
     w.Host().SetFocus(w.Probe("c"));
-    w.Send(WM_KEYUP, 'X');
+    w.KeyUp('X');
     w.Send(WM_KEYUP, 'X');  // nothing holds the key any more
     EXPECT_EQ(Log(), Lines({"a:3", "a:5", "a:20", "notify killfocus a 0 0", "c:21",
                             "notify setfocus c 0 0", "a:4"}));
@@ -139,18 +155,20 @@ TEST(EventDispatchTest, FocusEventsNameTheSuccessorAndSkipHiddenOrDisabled) {
 
 TEST(EventDispatchTest, TabWrapsBothWays) {
     CEventWindow w(kRow);
+    SetFocus(w.Hwnd());
     w.Host().SetFocus(nullptr);
-    MSG tab = {w.Hwnd(), WM_KEYDOWN, VK_TAB, 0, 0, {0, 0}};
     struct Step {
         bool forward;
         const char* expected;
     };
     const Step steps[] = {{true, "a"}, {true, "c"}, {true, "a"}, {false, "c"}, {false, "a"}};
     for (const Step& step : steps) {
-        if (step.forward)
-            EXPECT_TRUE(Orvik::CWindowHostUI::PreTranslateMessage(&tab));
-        else
-            w.Host().SetNextTabControl(false);
+        if (!step.forward)
+            w.KeyDown(VK_SHIFT);
+        w.KeyDown(VK_TAB);
+        w.KeyUp(VK_TAB);
+        if (!step.forward)
+            w.KeyUp(VK_SHIFT);
         ASSERT_NE(w.Host().GetFocus(), nullptr);
         EXPECT_STREQ(w.Host().GetFocus()->GetName(), step.expected);
     }
@@ -244,7 +262,11 @@ TEST(EventHoverTest, RestingPointerGivesHoverAndTheExpandedToolTip) {
         <Probe name="a" width="100" tooltip="tip %{7} end"/><Probe name="b"/>
         </HorizontalLayout></Window>)");
     Orvik::CWindowHostUI::SetLanguageText(7, "seven");
-    w.Move(150, 10);
+    w.Point(150, 10);
+    EXPECT_EQ(w.Probe("b")->Last(Orvik::UIEVENT_MOUSEHOVER).kind, 0);  // the clock stands still
+    platform::headless::AdvanceClock(1000);
+    w.Pump();
+    EXPECT_EQ(w.Probe("b")->Last(Orvik::UIEVENT_MOUSEHOVER).kind, Orvik::UIEVENT_MOUSEHOVER);
     LRESULT lRes = 0;
     EXPECT_TRUE(w.Host().MessageHandler(WM_MOUSEHOVER, 0, MAKELPARAM(150, 10), lRes));  // no tip
     EXPECT_EQ(w.Probe("b")->Last(Orvik::UIEVENT_MOUSEHOVER).kind, Orvik::UIEVENT_MOUSEHOVER);

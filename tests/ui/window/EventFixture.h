@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/backends/headless/headless.h"
 #include "platform/user.h"
 #include "ui/builder/SkinBuilder.h"
 #include "ui/controls/ContainerUI.h"
@@ -88,6 +89,8 @@ class CEventWindow : public Orvik::INotifyUI {
 public:
     explicit CEventWindow(const std::string& xml, int cx = 300, int cy = 200) {
         Log().clear();
+        platform::headless::UseManualClock(true);
+        platform::headless::ResetInput();
         static bool s_registered = [] {
             WNDCLASSEXA wc{};
             wc.cbSize = sizeof wc;
@@ -112,8 +115,19 @@ public:
         Log().clear();
     }
     ~CEventWindow() override {
+        // Injected input must not leave a button held or the pointer resting
+        // over where the next test's window opens.
+        // The pointer's record only moves over a window, so this one is
+        // brought to the corner to report the move there.
+        platform::headless::ResetInput();
+        if (IsWindow(m_hWnd)) {
+            SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            platform::headless::MovePointer(0, 0);
+            Pump();
+        }
         if (IsWindow(m_hWnd))
             DestroyWindow(m_hWnd);
+        platform::headless::UseManualClock(false);
     }
     void HandleNotify(Orvik::NotifyRecord& msg) override {
         std::string name = msg.sender != nullptr ? msg.sender->GetName() : "(none)";
@@ -132,6 +146,34 @@ public:
     void Move(int x, int y) { Send(WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
     void Down(int x, int y) { Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)); }
     void Up(int x, int y) { Send(WM_LBUTTONUP, 0, MAKELPARAM(x, y)); }
+    // Injected input as a display reports it, in client coordinates; each
+    // serves the queue afterwards.
+    void Point(int x, int y) {
+        POINT pt = {x, y};
+        ClientToScreen(m_hWnd, &pt);
+        platform::headless::MovePointer(pt.x, pt.y);
+        Pump();
+    }
+    void Press(platform::user::NativeButton button = platform::user::NativeButton::Left) {
+        platform::headless::PressButton(button);
+        Pump();
+    }
+    void Release(platform::user::NativeButton button = platform::user::NativeButton::Left) {
+        platform::headless::ReleaseButton(button);
+        Pump();
+    }
+    void Wheel(int notches) {
+        platform::headless::TurnWheel(notches);
+        Pump();
+    }
+    void KeyDown(UINT vk) {
+        platform::headless::PressKey(vk);
+        Pump();
+    }
+    void KeyUp(UINT vk) {
+        platform::headless::ReleaseKey(vk);
+        Pump();
+    }
     // Serves the queue as the message loop would, until it is idle.
     void Pump() {
         MSG msg;

@@ -1,6 +1,7 @@
 // The skinned window base: hit test, system buttons, default keys, modal runs and centring.
 #include <gtest/gtest.h>
 
+#include "platform/backends/headless/headless.h"
 #include "tests/ui/window/FrameFixture.h"
 
 namespace {
@@ -142,9 +143,14 @@ TEST(WindowImplBaseTest, AQuitDuringAModalLoopEndsItAndIsPostedAgain) {
 TEST(WindowImplBaseTest, EscapeClosesWithTwoAndEnterDoesNothing) {
     CTestFrame frame(kFrame);
     HWND hWnd = CreateFrame(frame);
-    PostMessageA(hWnd, WM_KEYDOWN, VK_RETURN, 0);
+    SetFocus(hWnd);
+    platform::headless::PressKey(VK_RETURN);
+    platform::headless::ReleaseKey(VK_RETURN);
+    Pump();
+    EXPECT_TRUE(IsWindow(hWnd));
     PostMessageA(hWnd, WM_USER, 0, 0);  // served after Enter: the window still runs
-    PostMessageA(hWnd, WM_KEYDOWN, VK_ESCAPE, 0);
+    platform::headless::PressKey(VK_ESCAPE);
+    platform::headless::ReleaseKey(VK_ESCAPE);
     EXPECT_EQ(frame.ShowModal(), 2u);
     EXPECT_EQ(frame.m_nCustom, 1);
 }
