@@ -550,6 +550,84 @@ BOOL UpdateLayeredWindow(HWND hWnd, HDC hdcDst, POINT* pptDst, SIZE* psize, HDC 
 // The colour key is not supported (FALSE, ERROR_NOT_SUPPORTED).
 BOOL SetLayeredWindowAttributes(HWND hwnd, COLORREF crKey, BYTE bAlpha, DWORD dwFlags);
 
+// --- tooltip popup -----------------------------------------------------------------------
+// The class exists from the start; InitCommonControlsEx only reports success.
+#define TOOLTIPS_CLASSA "tooltips_class32"
+#define TTS_ALWAYSTIP 0x01
+#define TTS_NOPREFIX 0x02
+#define TTF_IDISHWND 0x0001
+#define TTF_CENTERTIP 0x0002
+#define TTF_SUBCLASS 0x0010
+#define TTF_TRACK 0x0020
+#define TTF_ABSOLUTE 0x0080
+#define TTF_TRANSPARENT 0x0100
+#define TTDT_AUTOMATIC 0
+#define TTDT_RESHOW 1
+#define TTDT_AUTOPOP 2
+#define TTDT_INITIAL 3
+#define TTM_ACTIVATE (WM_USER + 1)
+#define TTM_SETDELAYTIME (WM_USER + 3)
+#define TTM_ADDTOOLA (WM_USER + 4)
+#define TTM_DELTOOLA (WM_USER + 5)
+#define TTM_NEWTOOLRECTA (WM_USER + 6)
+#define TTM_SETTOOLINFOA (WM_USER + 9)
+#define TTM_UPDATETIPTEXTA (WM_USER + 12)
+#define TTM_GETTOOLCOUNT (WM_USER + 13)
+#define TTM_TRACKACTIVATE (WM_USER + 17)
+#define TTM_TRACKPOSITION (WM_USER + 18)
+#define TTM_GETDELAYTIME (WM_USER + 21)
+#define TTM_SETMAXTIPWIDTH (WM_USER + 24)
+#define TTM_GETMAXTIPWIDTH (WM_USER + 25)
+#define TTM_POP (WM_USER + 28)
+#define TTM_ADDTOOL TTM_ADDTOOLA
+#define TTM_DELTOOL TTM_DELTOOLA
+#define TTM_NEWTOOLRECT TTM_NEWTOOLRECTA
+#define TTM_SETTOOLINFO TTM_SETTOOLINFOA
+#define TTM_UPDATETIPTEXT TTM_UPDATETIPTEXTA
+#define ICC_WIN95_CLASSES 0x000000FF
+
+struct TOOLINFOA {
+    UINT cbSize;
+    UINT uFlags;
+    HWND hwnd;
+    UINT_PTR uId;
+    RECT rect;
+    HINSTANCE hinst;
+    LPSTR lpszText;  // copied by the tooltip
+    LPARAM lParam;
+    void* lpReserved;
+};
+typedef TOOLINFOA* LPTOOLINFOA;
+
+struct INITCOMMONCONTROLSEX {
+    DWORD dwSize;
+    DWORD dwICC;
+};
+BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* picce);
+
+// A tooltip (TOOLTIPS_CLASSA) is a top-most, click-through popup drawing the
+// tool's text in the default GUI font. TTM_TRACKACTIVATE shows the tool at
+// the TTM_TRACKPOSITION point (screen), or below the pointer when none was
+// given, kept inside the work area; FALSE, TTM_POP or TTM_ACTIVATE(FALSE)
+// hide it. A positive TTM_SETMAXTIPWIDTH wraps the text at that width.
+
+// --- message box -------------------------------------------------------------------------
+#define MB_OK 0x00000000L
+#define MB_OKCANCEL 0x00000001L
+#define MB_ICONHAND 0x00000010L
+#define MB_ICONERROR MB_ICONHAND
+#define MB_ICONQUESTION 0x00000020L
+#define MB_ICONWARNING 0x00000030L
+#define MB_ICONINFORMATION 0x00000040L
+#define IDOK 1
+#define IDCANCEL 2
+
+// Shows the text with the caption (both code page 936; null shows nothing
+// for that part) through the display backend and returns the button chosen.
+// The headless backend writes "caption: text" and a newline to standard
+// error in UTF-8 and answers IDOK.
+int MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType);
+
 namespace platform {
 
 // Posts like PostMessageA and hands lParam's ownership to the queue: pfnFree

@@ -112,6 +112,13 @@ public:
     // already buffered in the process (which the descriptor no longer
     // signals); never blocks. Returns how many it handed over.
     virtual int DispatchNativeEvents() = 0;
+
+    // --- dialogs ---
+    // A modal message with the MB_* buttons of type, owned by owner (may be
+    // null); returns IDOK or IDCANCEL. The default writes "caption: text" to
+    // standard error and answers IDOK, as a display without dialogs must.
+    virtual int ShowMessageBox(HWND owner, const std::string& textUtf8,
+                               const std::string& captionUtf8, UINT type);
 };
 
 // The active backend; the headless one unless another was installed.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/kernel.h"
+#include "platform/user/system_classes.h"
 #include "platform/user/window_table.h"
 
 namespace platform::user {
@@ -31,6 +32,7 @@ std::shared_ptr<const WindowClass> FindClassLocked(LPCSTR name) {
 std::shared_ptr<const WindowClass> FindClass(LPCSTR name) {
     if (name == nullptr)
         return nullptr;
+    RegisterSystemClasses();
     std::lock_guard<std::mutex> guard(g_classesLock);
     return FindClassLocked(name);
 }

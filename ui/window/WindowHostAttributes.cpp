@@ -40,11 +40,6 @@ BYTE ReadByte(const char* pstrValue) {
     return static_cast<BYTE>(std::strtol(pstrValue, nullptr, 10));
 }
 
-// Keys the drop shadow reads, matched exactly.
-const char* const SHADOW_KEYS[] = {"shadowsize",     "shadowsharpness", "shadowdarkness",
-                                   "shadowposition", "shadowcolor",     "shadowcorner",
-                                   "shadowimage",    "showshadow"};
-
 }  // namespace
 
 // Keys compared ignoring case; false when the name is not one of them.
@@ -97,12 +92,7 @@ void CWindowHostUI::SetWindowAttribute(const char* pstrName, const char* pstrVal
         m_dwDefaultLinkHoverFontColor = ParseColor(v);
     } else if (strcasecmp(pstrName, "selectedcolor") == 0) {
         m_dwDefaultSelectedBkColor = ParseColor(v);
-    } else {
-        for (const char* pstrKey : SHADOW_KEYS)
-            if (std::strcmp(pstrName, pstrKey) == 0) {
-                delete static_cast<CUIString*>(m_mapShadowAttrs.Set(pstrKey, new CUIString(v)));
-                return;
-            }
+    } else if (!m_shadow.SetAttribute(pstrName, v)) {
         AddWindowCustomAttribute(pstrName, v);
     }
 }

@@ -59,6 +59,7 @@ bool CWindowHostUI::AttachRoot(IControlNodeUI* pRoot) {
     m_bUpdateNeeded = true;
     m_bFirstLayout = true;
     m_bFocusNeeded = true;
+    m_shadow.Create(this);
     return InitControls(pRoot, nullptr);
 }
 

@@ -72,9 +72,6 @@ void CWindowHostUI::RemoveAllTables() {
     RemoveAllDefaultAttributeLists(false);
     RemoveAllWindowCustomAttributes();
     RemoveAllOptionGroups();
-    for (int i = 0; i < m_mapShadowAttrs.GetSize(); ++i)
-        delete static_cast<CUIString*>(m_mapShadowAttrs.Find(m_mapShadowAttrs.GetAt(i), false));
-    m_mapShadowAttrs.RemoveAll();
 }
 
 }  // namespace Orvik

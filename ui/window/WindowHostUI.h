@@ -13,6 +13,7 @@
 #include "ui/window/IControlNodeUI.h"
 #include "ui/window/MessageFilter.h"
 #include "ui/window/NotifyRecord.h"
+#include "ui/window/ShadowUI.h"
 
 namespace Orvik {
 
@@ -147,8 +148,8 @@ public:
     void SetLayeredOpacity(BYTE nOpacity);
     void SetLayeredImage(const char* pstrImage);
     const ImagePaintState& GetLayeredImage() const { return m_diLayered; }
-    // Shadow settings, kept until the drop shadow reads them.
-    const CUIStringMap& GetShadowAttributes() const { return m_mapShadowAttrs; }
+    // The window's drop shadow, configured by the "shadow..." attributes.
+    CShadowUI& GetShadow() { return m_shadow; }
     void AddWindowCustomAttribute(const char* pstrName, const char* pstrValue);
     const char* GetWindowCustomAttribute(const char* pstrName) const;
     void RemoveAllWindowCustomAttributes();
@@ -355,7 +356,7 @@ private:
     CUIStringMap m_mapWindowCustomAttrs;
     CUIStringMap m_mapOptionGroups;
     CUIStringMap m_mapDefaultAttrs;
-    CUIStringMap m_mapShadowAttrs;
+    CShadowUI m_shadow;
     bool m_bSharedResources = false;
     DWORD m_dwDefaultDisabledColor;
     DWORD m_dwDefaultFontColor;

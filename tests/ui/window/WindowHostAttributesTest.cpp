@@ -32,7 +32,7 @@ TEST(WindowHostAttributesTest, TableEntries) {
     EXPECT_FALSE(host.IsNoActivate());
     EXPECT_STREQ(host.GetWindowCustomAttribute("NoActivate"), "true");
     EXPECT_EQ(host.GetDefaultFontColor(), 0xFFFFFFFFu);
-    EXPECT_NE(host.GetShadowAttributes().Find("showshadow"), nullptr);
+    EXPECT_TRUE(host.GetShadow().IsShowShadow());
 }
 
 TEST(WindowHostAttributesTest, CustomAttributesKeepTheFirstValue) {
