@@ -36,6 +36,8 @@ public:
     std::vector<platform::user::NativeMonitor> Monitors() const override;
     int EventFd() const override;
     int DispatchNativeEvents() override;
+    int ShowMessageBox(HWND owner, const std::string& textUtf8, const std::string& captionUtf8,
+                       UINT type) override;
 
     // For tests: the X window behind a window, None when unknown.
     Window NativeHandle(HWND hwnd) const;
