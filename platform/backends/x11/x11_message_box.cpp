@@ -22,9 +22,12 @@ constexpr COLORREF FACE = RGB(245, 245, 245);
 constexpr COLORREF BORDER = RGB(120, 120, 120);
 constexpr COLORREF INK = RGB(20, 20, 20);
 constexpr COLORREF BUTTON_FACE = RGB(225, 225, 225);
+constexpr COLORREF TITLE_FACE = RGB(225, 230, 236);
 
 struct BoxState {
-    std::string text;  // in the code page DrawTextA reads
+    std::string text;  // both in the code page DrawTextA reads
+    std::string caption;
+    RECT titleBar{};  // windows here have no manager's frame, so the box shows its own caption
     RECT textRect{};
     RECT button{};
     bool done = false;
@@ -43,8 +46,11 @@ SIZE MeasureText(const std::string& text) {
 
 SIZE LayOut(BoxState& state) {
     SIZE text = MeasureText(state.text);
-    int width = std::max<int>(BOX_WIDTH_MIN, text.cx + 2 * MARGIN);
-    state.textRect = RECT{MARGIN, MARGIN, width - MARGIN, MARGIN + text.cy};
+    SIZE title = MeasureText(state.caption);
+    int width = std::max<int>(BOX_WIDTH_MIN, std::max(text.cx, title.cx) + 2 * MARGIN);
+    state.titleBar = RECT{0, 0, width, title.cy + MARGIN};
+    int textTop = state.titleBar.bottom + MARGIN;
+    state.textRect = RECT{MARGIN, textTop, width - MARGIN, textTop + text.cy};
     int buttonTop = state.textRect.bottom + MARGIN;
     int buttonLeft = (width - BUTTON_WIDTH) / 2;
     state.button =
@@ -70,10 +76,15 @@ void Paint(HWND hwnd, BoxState& state) {
     RECT client{};
     GetClientRect(hwnd, &client);
     FillFramed(dc, client, FACE);
+    FillFramed(dc, state.titleBar, TITLE_FACE);
     FillFramed(dc, state.button, BUTTON_FACE);
     HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, INK);
+    RECT title = state.titleBar;
+    title.left += MARGIN;
+    DrawTextA(dc, state.caption.c_str(), int(state.caption.size()), &title,
+              DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     RECT text = state.textRect;
     DrawTextA(dc, state.text.c_str(), int(state.text.size()), &text, DT_WORDBREAK | DT_NOPREFIX);
     RECT ok = state.button;
@@ -162,11 +173,11 @@ int RunMessageBox(HWND owner, const std::string& textUtf8, const std::string& ca
     RegisterBoxClass();
     BoxState state;
     state.text = platform::Utf8ToAnsi(textUtf8.c_str());
+    state.caption = platform::Utf8ToAnsi(captionUtf8.c_str());
     SIZE size = LayOut(state);
     POINT at = Placement(owner, size);
-    std::string caption = platform::Utf8ToAnsi(captionUtf8.c_str());
-    HWND box = CreateWindowExA(WS_EX_TOPMOST, MESSAGE_BOX_CLASS, caption.c_str(), WS_POPUP, at.x,
-                               at.y, size.cx, size.cy, owner, nullptr, nullptr, nullptr);
+    HWND box = CreateWindowExA(WS_EX_TOPMOST, MESSAGE_BOX_CLASS, state.caption.c_str(), WS_POPUP,
+                               at.x, at.y, size.cx, size.cy, owner, nullptr, nullptr, nullptr);
     if (box == nullptr)
         return IDOK;
     SetWindowLongPtrA(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&state));
