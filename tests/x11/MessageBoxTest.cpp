@@ -9,7 +9,7 @@ class MessageBoxX11Test;
 
 namespace {
 
-enum class Answer { Enter, Escape, ClickOk };
+enum class Answer { Enter, Escape, ClickOk, DestroyBox };
 
 struct BoxRun {
     MessageBoxX11Test* test = nullptr;
@@ -17,6 +17,7 @@ struct BoxRun {
     HWND box = nullptr;
     bool modalOwner = false;
     bool answered = false;
+    bool timedOut = false;
     int ticks = 0;
     RECT placed{};
 };
@@ -39,6 +40,7 @@ public:
         KillTimer(nullptr, timer);
         g_run = nullptr;
         EXPECT_TRUE(run.answered) << "the box closed without its answer";
+        EXPECT_FALSE(run.timedOut) << "the box outlived its answer";
         EXPECT_TRUE(run.modalOwner) << "the owner stayed enabled under the box";
         EXPECT_TRUE(IsWindowEnabled(owner)) << "the owner is not given back";
         EXPECT_FALSE(IsWindow(run.box));
@@ -47,11 +49,12 @@ public:
 
     static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD) {
         BoxRun& run = *g_run;
-        if (run.answered || ++run.ticks > 250) {
-            if (!run.answered)
-                PostQuitMessage(0);  // never hang on a box that did not show
-            return;
+        if (++run.ticks > 250 && !run.timedOut) {
+            run.timedOut = true;
+            PostQuitMessage(0);  // never hang on a box that did not show or did not end
         }
+        if (run.answered || run.timedOut)
+            return;
         run.box = platform::x11::ShownMessageBox();
         if (run.box == nullptr || !run.test->Viewable(run.box))
             return;
@@ -65,6 +68,8 @@ public:
             TapKey(XK_Return);
         } else if (answer == Answer::Escape) {
             TapKey(XK_Escape);
+        } else if (answer == Answer::DestroyBox) {
+            DestroyWindow(box);
         } else {
             RECT ok = platform::x11::MessageBoxButton(box);
             POINT centre = {(ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2};
@@ -76,8 +81,8 @@ public:
     }
 };
 
-TEST_F(MessageBoxX11Test, EnterEscapeAndOkEachCloseTheBoxWithIdok) {
-    for (Answer answer : {Answer::Enter, Answer::Escape, Answer::ClickOk}) {
+TEST_F(MessageBoxX11Test, EnterEscapeOkAndDestructionEachEndTheBoxWithIdok) {
+    for (Answer answer : {Answer::Enter, Answer::Escape, Answer::ClickOk, Answer::DestroyBox}) {
         SCOPED_TRACE(int(answer));
         EXPECT_EQ(ShowAndAnswer(answer), IDOK);
     }

@@ -124,6 +124,9 @@ LRESULT CALLBACK BoxProc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp) {
         case WM_CLOSE:  // the window manager's close answers as OK does
             state->done = true;
             return 0;
+        case WM_DESTROY:  // gone with its owner: the loop must not wait for it
+            state->done = true;
+            return 0;
         default:
             return DefWindowProcA(hwnd, message, wp, lp);
     }
@@ -192,8 +195,10 @@ int RunMessageBox(HWND owner, const std::string& textUtf8, const std::string& ca
     g_shownBox = outerBox;
     if (ownerWasEnabled)
         EnableWindow(owner, TRUE);
-    SetWindowLongPtrA(box, GWLP_USERDATA, 0);
-    DestroyWindow(box);
+    if (IsWindow(box)) {
+        SetWindowLongPtrA(box, GWLP_USERDATA, 0);
+        DestroyWindow(box);
+    }
     return IDOK;
 }
 
