@@ -143,6 +143,7 @@ TEST_F(ShadowWindowTest, DestroyedWithItsWindowAndSafeWhenTheHostGoesFirst) {
         CShadowWindow window(SkinDocument(IMAGE_SHADOW));
         hShadow = window.ShadowHwnd();
         window.Load(SkinDocument(IMAGE_SHADOW));  // a second root keeps the one shadow
+        Pump();                                   // the old root goes at the deferred work
         EXPECT_EQ(window.ShadowHwnd(), hShadow);
     }
     EXPECT_FALSE(IsWindow(hShadow));
