@@ -11,7 +11,7 @@ PACKAGES=(
   # libraries the code links
   libcurl4-openssl-dev libssl-dev zlib1g-dev libminizip-dev libstb-dev libpng-dev
   libjpeg62-turbo-dev
-  libpixman-1-dev libfreetype-dev libfontconfig-dev libx11-dev libxext-dev libxrandr-dev libxtst-dev
+  libpixman-1-dev libfreetype-dev libfontconfig-dev libx11-dev libxext-dev libxrandr-dev libxtst-dev libxfixes-dev
   libcpp-httplib-dev
   # fonts (CJK fallback), X server for the x11 tests and the demo, tools
   fonts-wqy-microhei fonts-dejavu-core fontconfig xvfb x11-utils openbox xcompmgr curl python3 python3-pil

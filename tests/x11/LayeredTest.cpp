@@ -78,7 +78,7 @@ TEST_F(X11Test, PopupAppearsWhenACompositorStartsLater) {
     PumpFor(100);
     ASSERT_EQ(Attributes(hwnd).map_state, IsUnmapped);
     StartCompositor();
-    // Nothing announces a compositor to us; showing again looks once more.
+    // Showing again looks for a compositor too, whether or not its start was reported.
     ShowWindow(hwnd, SW_HIDE);
     ShowWindow(hwnd, SW_SHOWNA);
     EXPECT_TRUE(WaitViewable(hwnd));

@@ -65,6 +65,16 @@ bool WaitFor(const std::function<bool()>& check, int timeoutMs) {
 ChildProcess::ChildProcess(const std::vector<std::string>& argv, const std::string& display)
     : m_pid(Spawn(argv, display, -1)) {}
 
+int ChildProcess::WaitExit(int timeoutMs) {
+    int status = 0;
+    bool ended =
+        m_pid > 0 && WaitFor([&] { return waitpid(m_pid, &status, WNOHANG) == m_pid; }, timeoutMs);
+    if (!ended)
+        return -1;
+    m_pid = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 ChildProcess::~ChildProcess() {
     Stop(m_pid);
 }

@@ -17,6 +17,8 @@ public:
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
     bool Started() const { return m_pid > 0; }
+    // The exit code once the process ended by itself within timeoutMs; -1 otherwise.
+    int WaitExit(int timeoutMs);
 
 private:
     pid_t m_pid = -1;

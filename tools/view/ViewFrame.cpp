@@ -18,4 +18,10 @@ void CViewFrame::HandleNotify(Orvik::NotifyRecord& msg) {
     WindowImplBase::HandleNotify(msg);
 }
 
+LRESULT CViewFrame::OnDestroy(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) {
+    if (m_bQuitOnDestroy)
+        ::PostQuitMessage(0);
+    return WindowImplBase::OnDestroy(uMsg, wParam, lParam, bHandled);
+}
+
 }  // namespace orvikview

@@ -14,16 +14,20 @@ public:
         : m_strDocument(std::move(strDocument)), m_pNotifyOut(pNotifyOut) {}
 
     void HandleNotify(Orvik::NotifyRecord& msg) override;
+    // On a display the program lives as long as this window: its end ends the loop.
+    void EndLoopOnDestroy() { m_bQuitOnDestroy = true; }
 
 protected:
     const char* WindowClassName() const override { return "OrvikViewFrame"; }
     // The skin store was pointed at the skin before the window exists.
     Orvik::CUIString SkinFolder() override { return Orvik::CUIString(""); }
     Orvik::CUIString SkinFile() override { return Orvik::CUIString(m_strDocument.c_str()); }
+    LRESULT OnDestroy(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override;
 
 private:
     std::string m_strDocument;
     std::FILE* m_pNotifyOut;
+    bool m_bQuitOnDestroy = false;
 };
 
 }  // namespace orvikview

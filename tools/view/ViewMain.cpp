@@ -4,9 +4,11 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/backends/x11/x11.h"
 #include "platform/gdi.h"
 #include "platform/kernel.h"
 #include "platform/user.h"
+#include "tools/view/ViewDisplay.h"
 #include "tools/view/ViewEvents.h"
 #include "tools/view/ViewOptions.h"
 #include "tools/view/ViewTree.h"
@@ -174,13 +176,15 @@ int View(const ViewOptions& options) {
     std::string strError;
     if (!OpenSkin(options.strSkin, strError))
         return Fail(strError);
-    if (!options.strEvents.empty() || options.bNotifications) {
+    if (options.bX11 || !options.strEvents.empty() || options.bNotifications) {
         // The document is checked first: the skinned window ends the program on a broken one.
         CWindowHostUI probe;
         CControlUI* pChecked = BuildDocument(options, probe, strError);
         if (pChecked == nullptr)
             return Fail(strError);
         probe.AttachRoot(pChecked);
+        if (options.bX11)
+            return orvikview::RunDisplayView(options);
         return orvikview::RunEventView(options, SaveWindowPicture);
     }
     CWindowHostUI host;
@@ -216,6 +220,6 @@ int main(int argc, char** argv) {
         return EXIT_VIEW_ERROR;
     }
     if (options.bX11)
-        return Fail("--x11 needs the X11 backend, which this build does not link");
+        platform::x11::RequireDisplay("orvik-view");
     return View(options);
 }

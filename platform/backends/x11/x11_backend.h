@@ -36,6 +36,8 @@ public:
     std::vector<platform::user::NativeMonitor> Monitors() const override;
     int EventFd() const override;
     int DispatchNativeEvents() override;
+    int ShowMessageBox(HWND owner, const std::string& textUtf8, const std::string& captionUtf8,
+                       UINT type) override;
 
     // For tests: the X window behind a window, None when unknown.
     Window NativeHandle(HWND hwnd) const;
@@ -54,6 +56,8 @@ private:
     void SendState(const WindowRecord& record, long action, Atom first, Atom second);
     void WriteSizeHints(const WindowRecord& record, const MINMAXINFO* limits = nullptr);
     void CompositorMayHaveChanged();
+    void WatchCompositorSelection();
+    bool IsCompositorSelectionEvent(const XEvent& event) const;
     bool ShowsTranslucency() const { return m_compositor != None; }
 
     // Event handlers, one per kind of X event.
@@ -75,6 +79,7 @@ private:
     std::map<Window, HWND> m_byXid;
     std::map<int, Cursor> m_cursors;
     Window m_compositor = None;
+    int m_fixesEventBase = -1;   // -1: no XFixes, compositors are only found at the usual moments
     Window m_nativeMove = None;  // the window manager was asked to move this one
     HWND m_grab = nullptr;
     int m_dispatched = 0;

@@ -95,6 +95,8 @@ void X11Backend::Handle(XEvent& event) {
         case DestroyNotify:
             return OnDestroy(event.xdestroywindow);
         default:
+            if (IsCompositorSelectionEvent(event))
+                CompositorMayHaveChanged();
             return;
     }
 }

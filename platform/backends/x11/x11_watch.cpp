@@ -3,6 +3,7 @@
 #include "platform/backends/x11/x11_platform_first.h"
 
 #include <X11/Xatom.h>
+#include <X11/extensions/Xfixes.h>
 
 #include "platform/backends/x11/x11_backend.h"
 
@@ -55,6 +56,25 @@ void X11Backend::OnProperty(const XPropertyEvent& e) {
         out.state = state;
     }
     TranslateNativeEvent(out);
+}
+
+// Compositors such as xcompmgr only take the selection; XFixes reports every change of its owner.
+void X11Backend::WatchCompositorSelection() {
+    Display* dpy = m_connection->Dpy();
+    int errorBase = 0;
+    if (!XFixesQueryExtension(dpy, &m_fixesEventBase, &errorBase)) {
+        m_fixesEventBase = -1;
+        return;
+    }
+    XFixesSelectSelectionInput(dpy, m_connection->Root(), m_connection->A().netCmSelection,
+                               XFixesSetSelectionOwnerNotifyMask |
+                                   XFixesSelectionWindowDestroyNotifyMask |
+                                   XFixesSelectionClientCloseNotifyMask);
+    XFlush(dpy);
+}
+
+bool X11Backend::IsCompositorSelectionEvent(const XEvent& event) const {
+    return m_fixesEventBase >= 0 && event.type == m_fixesEventBase + XFixesSelectionNotify;
 }
 
 void X11Backend::CompositorMayHaveChanged() {

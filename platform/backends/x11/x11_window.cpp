@@ -31,6 +31,7 @@ X11Backend::X11Backend(Connection* connection) : m_connection(connection) {
     m_compositor = m_connection->CompositorOwner();
     if (m_compositor != None)
         XSelectInput(m_connection->Dpy(), m_compositor, StructureNotifyMask);
+    WatchCompositorSelection();
 }
 
 X11Backend::~X11Backend() {
