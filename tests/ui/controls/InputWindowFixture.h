@@ -8,6 +8,7 @@
 
 #include "platform/backends/headless/headless.h"
 #include "platform/user.h"
+#include "support/OwningHostProc.h"
 #include "support/TestCanvas.h"
 #include "ui/builder/SkinBuilder.h"
 #include "ui/controls/ControlUI.h"
@@ -15,19 +16,6 @@
 #include "ui/window/WindowHostUI.h"
 
 namespace controltest {
-
-// Routes every message to the host in the window's user data; the host dies with the window.
-inline LRESULT CALLBACK InputHostProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    auto* pHost = reinterpret_cast<Orvik::CWindowHostUI*>(GetWindowLongPtrA(hWnd, GWLP_USERDATA));
-    LRESULT lRes = 0;
-    if (pHost != nullptr && pHost->MessageHandler(uMsg, wParam, lParam, lRes))
-        return lRes;
-    if (uMsg == WM_NCDESTROY && pHost != nullptr) {
-        SetWindowLongPtrA(hWnd, GWLP_USERDATA, 0);
-        delete pHost;
-    }
-    return DefWindowProcA(hWnd, uMsg, wParam, lParam);
-}
 
 // The window sits at the screen's origin on a small screen; coordinates given
 // to the helpers are client coordinates. Skin images come from the
@@ -46,7 +34,7 @@ public:
             WNDCLASSEXA wc{};
             wc.cbSize = sizeof wc;
             wc.style = CS_DBLCLKS;
-            wc.lpfnWndProc = InputHostProc;
+            wc.lpfnWndProc = testsupport::OwningHostProc;
             wc.lpszClassName = "OrvikControlInputTest";
             return RegisterClassExA(&wc) != 0;
         }();

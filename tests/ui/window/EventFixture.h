@@ -10,6 +10,7 @@
 
 #include "platform/backends/headless/headless.h"
 #include "platform/user.h"
+#include "support/OwningHostProc.h"
 #include "ui/builder/SkinBuilder.h"
 #include "ui/controls/ContainerUI.h"
 #include "ui/controls/ControlUI.h"
@@ -70,19 +71,6 @@ public:
     }
 };
 
-// Routes every message of the window to the host found in its user data.
-inline LRESULT CALLBACK HostProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    auto* pHost = reinterpret_cast<Orvik::CWindowHostUI*>(GetWindowLongPtrA(hWnd, GWLP_USERDATA));
-    LRESULT lRes = 0;
-    if (pHost != nullptr && pHost->MessageHandler(uMsg, wParam, lParam, lRes))
-        return lRes;
-    if (uMsg == WM_NCDESTROY && pHost != nullptr) {
-        SetWindowLongPtrA(hWnd, GWLP_USERDATA, 0);
-        delete pHost;
-    }
-    return DefWindowProcA(hWnd, uMsg, wParam, lParam);
-}
-
 // A visible popup at (100, 100) with a host of its own, built from a skin
 // whose custom tag "Probe" makes logging controls. The host dies with the window.
 class CEventWindow : public Orvik::INotifyUI {
@@ -95,7 +83,7 @@ public:
             WNDCLASSEXA wc{};
             wc.cbSize = sizeof wc;
             wc.style = CS_DBLCLKS;
-            wc.lpfnWndProc = HostProc;
+            wc.lpfnWndProc = testsupport::OwningHostProc;
             wc.lpszClassName = "OrvikEventTest";
             return RegisterClassExA(&wc) != 0;
         }();
