@@ -12,13 +12,13 @@
 namespace Orvik {
 
 CButtonUI::CButtonUI() {
-    m_uTextStyle = STYLE_CENTER | STYLE_VCENTER | STYLE_SINGLELINE;
+    m_uTextStyle = LABEL_STYLE_CENTER | LABEL_STYLE_VCENTER | LABEL_STYLE_SINGLELINE;
 }
 
 LPVOID CButtonUI::AsType(const char* pstrName) {
-    if (std::strcmp(pstrName, "Button") == 0)
+    if (pstrName != nullptr && std::strcmp(pstrName, "Button") == 0)
         return this;
-    return CCaptionBaseUI::AsType(pstrName);
+    return CLabelUI::AsType(pstrName);
 }
 
 UINT CButtonUI::GetInputFlags() {
@@ -29,7 +29,7 @@ UINT CButtonUI::GetInputFlags() {
 }
 
 bool CButtonUI::Activate() {
-    if (!CCaptionBaseUI::Activate())
+    if (!CLabelUI::Activate())
         return false;
     if (m_pHost != nullptr)
         m_pHost->SendNotify(this, "click");
@@ -37,14 +37,16 @@ bool CButtonUI::Activate() {
 }
 
 void CButtonUI::SetEnabled(bool bEnabled) {
-    CCaptionBaseUI::SetEnabled(bEnabled);
+    CLabelUI::SetEnabled(bEnabled);
     if (!IsEnabled())
         m_uButtonState = 0;
 }
 
 SIZE CButtonUI::MeasureSize(SIZE szAvailable) {
     if (m_cyFixed != 0)
-        return CCaptionBaseUI::MeasureSize(szAvailable);
+        // The text width is never measured: a fixed height keeps the
+        // plain control's answer.
+        return CControlUI::MeasureSize(szAvailable);
     int cyFont = m_pHost != nullptr ? m_pHost->GetFontInfo(m_iFont)->tm.tmHeight : 0;
     return SIZE{m_cxFixed, cyFont + 8};
 }
@@ -99,6 +101,8 @@ bool CButtonUI::SetImageAttribute(const char* pstrName, const char* pstrValue) {
 }
 
 void CButtonUI::SetAttribute(const char* pstrName, const char* pstrValue) {
+    if (pstrName == nullptr || pstrValue == nullptr)
+        return;
     if (SetImageAttribute(pstrName, pstrValue))
         return;
     auto is = [pstrName](const char* p) { return std::strcmp(pstrName, p) == 0; };
@@ -115,7 +119,7 @@ void CButtonUI::SetAttribute(const char* pstrName, const char* pstrValue) {
     else if (is("focusedtextcolor"))
         m_dwFocusedTextColor = ParseBorderColorValue(pstrValue);
     else
-        CCaptionBaseUI::SetAttribute(pstrName, pstrValue);
+        CLabelUI::SetAttribute(pstrName, pstrValue);
 }
 
 }  // namespace Orvik

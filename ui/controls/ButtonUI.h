@@ -1,12 +1,12 @@
 // The push button: state images and colours, cross-fade, "click" on activation.
 #pragma once
 
-#include "ui/controls/CaptionBaseUI.h"
 #include "ui/controls/ControlStateBits.h"
+#include "ui/controls/LabelUI.h"
 
 namespace Orvik {
 
-class CButtonUI : public CCaptionBaseUI {
+class CButtonUI : public CLabelUI {
 public:
     static constexpr UINT FADE_INTERVAL_MS = 30;
 
@@ -40,8 +40,8 @@ protected:
     bool DrawStateFaded(HDC hDC, ImagePaintState& state, BYTE uFade);
     // Focused and disabled follow the control at every paint.
     void RefreshPaintBits();
-    // The button's text colour by state, given the base colour.
-    DWORD StateTextColor(DWORD dwBase) const;
+    // Pushed, hot and focused colours before the label's own.
+    DWORD PaintTextColor() const override;
     bool IsInside(POINT pt) const;
 
     UINT m_uButtonState = 0;

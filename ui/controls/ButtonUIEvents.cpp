@@ -91,7 +91,7 @@ void CButtonUI::ProcessEvent(ControlEvent& event) {
         if (m_pParent != nullptr)
             m_pParent->ProcessEvent(event);
         else
-            CCaptionBaseUI::ProcessEvent(event);
+            CLabelUI::ProcessEvent(event);
         return;
     }
     switch (event.kind) {
@@ -134,7 +134,7 @@ void CButtonUI::ProcessEvent(ControlEvent& event) {
                 return;
             break;
     }
-    CCaptionBaseUI::ProcessEvent(event);
+    CLabelUI::ProcessEvent(event);
 }
 
 }  // namespace Orvik

@@ -1,4 +1,4 @@
-// Button: the state image by state, the fade between normal and hot, and the caption colour.
+// Button: the state image by state, the fade between normal and hot, and the text colour.
 #include "ui/controls/ButtonUI.h"
 #include "ui/render/DrawEngine.h"
 #include "ui/window/WindowHostUI.h"
@@ -74,7 +74,7 @@ void CButtonUI::PaintStateImage(HDC hDC) {
     DrawState(hDC, m_diFore);
 }
 
-DWORD CButtonUI::StateTextColor(DWORD dwBase) const {
+DWORD CButtonUI::PaintTextColor() const {
     UINT s = m_uButtonState;
     if ((s & UISTATE_PUSHED) != 0 && m_dwPushedTextColor != 0)
         return m_dwPushedTextColor;
@@ -82,13 +82,12 @@ DWORD CButtonUI::StateTextColor(DWORD dwBase) const {
         return m_dwHotTextColor;
     if ((s & UISTATE_FOCUSED) != 0 && m_dwFocusedTextColor != 0)
         return m_dwFocusedTextColor;
-    return dwBase;
+    return CLabelUI::PaintTextColor();
 }
 
 void CButtonUI::PaintText(HDC hDC) {
     RefreshPaintBits();
-    ResolveDefaultColors();
-    DrawCaption(hDC, StateTextColor(BaseTextColor()));
+    CLabelUI::PaintText(hDC);
 }
 
 }  // namespace Orvik

@@ -6,7 +6,7 @@
 namespace Orvik {
 
 LPVOID CCheckBoxUI::AsType(const char* pstrName) {
-    if (std::strcmp(pstrName, "CheckBox") == 0)
+    if (pstrName != nullptr && std::strcmp(pstrName, "CheckBox") == 0)
         return this;
     return COptionUI::AsType(pstrName);
 }

@@ -242,7 +242,7 @@ void CLabelUI::PaintText(HDC hDC) {
         return;
     }
     RECT rc = TextRect();
-    DWORD dwColor = StateTextColor(true);
+    DWORD dwColor = PaintTextColor();
     if (m_bShowHtml) {
         int nLinks = 0;
         CDrawEngine::DrawMarkupText(hDC, m_pHost, rc, m_sText, dwColor, nullptr, nullptr, nLinks,

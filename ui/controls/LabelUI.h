@@ -58,6 +58,9 @@ protected:
     // Colour for the current state; with bHonourOne a disabled colour of 1
     // means the normal text colour.
     DWORD StateTextColor(bool bHonourOne) const;
+    // The colour the plain and markup paths draw in; controls with more
+    // states than enabled and disabled pick theirs here.
+    virtual DWORD PaintTextColor() const { return StateTextColor(true); }
     void MarkMeasurePending() { m_bMeasurePending = true; }
 
     DWORD m_dwTextColor = 0;

@@ -16,7 +16,7 @@ COptionUI::~COptionUI() {
 }
 
 LPVOID COptionUI::AsType(const char* pstrName) {
-    if (std::strcmp(pstrName, "Option") == 0)
+    if (pstrName != nullptr && std::strcmp(pstrName, "Option") == 0)
         return this;
     return CButtonUI::AsType(pstrName);
 }
@@ -79,6 +79,8 @@ void COptionUI::SetEnabled(bool bEnabled) {
 }
 
 void COptionUI::SetAttribute(const char* pstrName, const char* pstrValue) {
+    if (pstrName == nullptr || pstrValue == nullptr)
+        return;
     auto is = [pstrName](const char* p) { return std::strcmp(pstrName, p) == 0; };
     if (is("group"))
         SetGroup(pstrValue);
@@ -122,13 +124,14 @@ void COptionUI::PaintStateImage(HDC hDC) {
 }
 
 void COptionUI::PaintText(HDC hDC) {
-    if (!m_bSelected) {
-        WithoutPushed([&] { CButtonUI::PaintText(hDC); });
-        return;
-    }
-    RefreshPaintBits();
-    ResolveDefaultColors();
-    DrawCaption(hDC, m_dwSelectedTextColor != 0 ? m_dwSelectedTextColor : BaseTextColor());
+    WithoutPushed([&] { CButtonUI::PaintText(hDC); });
+}
+
+DWORD COptionUI::PaintTextColor() const {
+    // Selected, the hot, pushed and focused colours give way.
+    if (!m_bSelected)
+        return CButtonUI::PaintTextColor();
+    return m_dwSelectedTextColor != 0 ? m_dwSelectedTextColor : StateTextColor(true);
 }
 
 }  // namespace Orvik

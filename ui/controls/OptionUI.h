@@ -26,6 +26,8 @@ public:
     DWORD GetSelectedTextColor() const { return m_dwSelectedTextColor; }
 
 protected:
+    DWORD PaintTextColor() const override;
+
     bool m_bSelected = false;
     CUIString m_sGroupName;
     DWORD m_dwSelectedBkColor = 0;
