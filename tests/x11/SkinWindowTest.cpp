@@ -1,0 +1,391 @@
+// Skinned documents in the window base on a real X server: pixels, keys, clicks, caption drags
+// and the system buttons, all through the server's own input.
+#include "X11Fixture.h"
+
+#include <X11/extensions/shape.h>
+#include <X11/keysym.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "platform/backends/headless/headless.h"
+#include "ui/controls/ControlUI.h"
+#include "ui/frame/WindowImplBase.h"
+#include "ui/markup/SkinStore.h"
+
+namespace x11test {
+
+namespace {
+
+// A caption with a title and the two system buttons, two buttons and a gradient below.
+const char* const TEST_SKIN = R"(<Window size="360,220" caption="0,0,0,32" sizebox="4,4,4,4"
+    roundcorner="6,6">
+  <Font id="0" name="Sans" size="12" default="true"/>
+  <VerticalLayout bkcolor="#FF1D202A" inset="8,0,8,8">
+    <HorizontalLayout height="32">
+      <Label name="title" text="Skin on X11" textcolor="#FFFFFFFF"/>
+      <HorizontalLayout width="40" inset="0,8,0,8">
+        <Button name="minbtn" width="16" height="16" normalimage="btn_min_normal.png"
+          hotimage="btn_min_hover.png"/>
+        <Button name="closebtn" width="16" height="16" padding="8,0,0,0"
+          normalimage="btn_close_normal.png" hotimage="btn_close_hover.png"/>
+      </HorizontalLayout>
+    </HorizontalLayout>
+    <Button name="first" text="First" height="36" textcolor="#FFFFFFFF"
+      normalimage="file='button_normal.png' corner='4,4,4,4'"/>
+    <Button name="second" text="Second" height="36" padding="0,8,0,0" textcolor="#FFFFFFFF"
+      normalimage="file='button_normal.png' corner='4,4,4,4'"/>
+    <Label text="gradient" padding="0,8,0,0" bkcolor="#FF306090" bkcolor2="#FF902040"/>
+  </VerticalLayout>
+</Window>)";
+
+constexpr int FRAME_X = 100;
+constexpr int FRAME_Y = 100;
+
+// The window base over one document, noting what reaches its overridable parts.
+class CSkinFrame : public Orvik::WindowImplBase {
+public:
+    explicit CSkinFrame(std::string document) : m_sDocument(std::move(document)) {}
+    std::vector<std::string> m_clicks;
+    std::vector<WPARAM> m_defaultKeys;
+    bool m_bFinal = false;
+
+    void OnClickNotify(Orvik::NotifyRecord& msg) override {
+        m_clicks.push_back(msg.sender != nullptr ? msg.sender->GetName() : "");
+        WindowImplBase::OnClickNotify(msg);
+    }
+
+protected:
+    const char* WindowClassName() const override { return "LumoraSkinX11Test"; }
+    Orvik::CUIString SkinFolder() override { return Orvik::CUIString(""); }
+    Orvik::CUIString SkinFile() override { return Orvik::CUIString(m_sDocument.c_str()); }
+    LRESULT OnDefaultKey(WPARAM wParam) override {
+        m_defaultKeys.push_back(wParam);
+        return WindowImplBase::OnDefaultKey(wParam);
+    }
+    void OnFinalMessage(HWND hWnd) override {
+        WindowImplBase::OnFinalMessage(hWnd);
+        m_bFinal = true;
+    }
+
+private:
+    std::string m_sDocument;
+};
+
+// What a window shows: client pixels (0x00RRGGBB) and whether each lies inside its region.
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<uint32_t> pixels;
+    std::vector<bool> inside;
+};
+
+std::vector<bool> RegionMask(HWND hwnd, int width, int height) {
+    std::vector<bool> inside(size_t(width) * height, true);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    if (GetWindowRgn(hwnd, region) != ERROR) {
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                inside[size_t(y) * width + x] = PtInRegion(region, x, y) != FALSE;
+    }
+    DeleteObject(region);
+    return inside;
+}
+
+// Serves the queue the way the window base's loop does, so hosts see keys before dispatch.
+void ServeQueue() {
+    MSG msg;
+    for (int i = 0; i < 1000 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
+        if (Orvik::CWindowHostUI::PreTranslateMessage(&msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+HWND OpenFrame(CSkinFrame& frame) {
+    HWND hwnd = frame.Create(nullptr, "skin test", WS_POPUP, 0, FRAME_X, FRAME_Y, 640, 480);
+    EXPECT_NE(hwnd, nullptr);
+    if (hwnd != nullptr)
+        frame.Show(true, true);
+    return hwnd;
+}
+
+// The same document in a window of the headless backend, painted and read back.
+Picture HeadlessPicture(const std::string& document) {
+    platform::user::Backend* x11 = &platform::user::ActiveBackend();
+    platform::user::InstallBackend(nullptr);
+    platform::headless::MovePointer(0, 0);  // no hover on either side
+    Picture picture;
+    {
+        CSkinFrame frame(document);
+        HWND hwnd = OpenFrame(frame);
+        if (hwnd != nullptr) {
+            ServeQueue();
+            UpdateWindow(hwnd);
+            ServeQueue();
+            picture.pixels = platform::headless::WindowPixels(hwnd, picture.width, picture.height);
+            for (uint32_t& p : picture.pixels)
+                p &= 0xffffffu;
+            picture.inside = RegionMask(hwnd, picture.width, picture.height);
+            DestroyWindow(hwnd);
+            ServeQueue();
+        }
+    }
+    platform::user::InstallBackend(x11);
+    return picture;
+}
+
+LONG Width(const RECT& r) {
+    return r.right - r.left;
+}
+
+}  // namespace
+
+class SkinWindowTest : public X11Test {
+protected:
+    void SetUp() override {
+        X11Test::SetUp();
+        Orvik::CSkinStore::SetSkinPath(LUMORA_SKIN_DIR);
+    }
+    void TearDown() override {
+        if (m_frame != nullptr && m_hWnd != nullptr && IsWindow(m_hWnd))
+            DestroyWindow(m_hWnd);
+        ServeQueue();
+        m_frame.reset();
+        X11Test::TearDown();
+    }
+
+    // Opens the document at (FRAME_X, FRAME_Y) and waits until it is on the server, with the
+    // pointer parked outside it.
+    void Open(const std::string& document = TEST_SKIN) {
+        MovePointer(0, 0);
+        m_frame = std::make_unique<CSkinFrame>(document);
+        m_hWnd = OpenFrame(*m_frame);
+        ASSERT_NE(m_hWnd, nullptr);
+        ASSERT_TRUE(Serve([&] { return Attributes(m_hWnd).map_state == IsViewable; }));
+        Serve([] { return false; }, 200);  // a manager may still be placing it
+    }
+    bool Serve(const std::function<bool()>& check, int timeoutMs = WAIT_MS) {
+        return WaitFor(
+            [&] {
+                ServeQueue();
+                XSync(m_observer, False);
+                return check();
+            },
+            timeoutMs);
+    }
+    // The centre of a control in screen coordinates, as the server places the window.
+    POINT Centre(const char* name) {
+        Orvik::CControlUI* control = m_frame->Host().FindControlByName(name);
+        EXPECT_NE(control, nullptr) << name;
+        if (control == nullptr)
+            return POINT{0, 0};
+        const RECT& rc = control->GetBounds();
+        RECT server = ServerRect(m_hWnd);
+        return POINT{server.left + (rc.left + rc.right) / 2, server.top + (rc.top + rc.bottom) / 2};
+    }
+    void Click(POINT at) {
+        MovePointer(at.x, at.y);
+        Serve([] { return false; }, 50);
+        Button(1, true);
+        Serve([] { return false; }, 50);
+        Button(1, false);
+    }
+    std::string FocusName() const {
+        Orvik::CControlUI* focus = m_frame->Host().GetFocus();
+        return focus != nullptr ? focus->GetName() : "";
+    }
+    Picture ServerPicture() const;
+    std::unique_ptr<CSkinFrame> m_frame;
+    HWND m_hWnd = nullptr;
+};
+
+Picture SkinWindowTest::ServerPicture() const {
+    Picture picture;
+    XWindowAttributes attrs = Attributes(m_hWnd);
+    XImage* image = XGetImage(m_observer, Xid(m_hWnd), 0, 0, unsigned(attrs.width),
+                              unsigned(attrs.height), AllPlanes, ZPixmap);
+    if (image == nullptr)
+        return picture;
+    picture.width = attrs.width;
+    picture.height = attrs.height;
+    for (int y = 0; y < attrs.height; ++y)
+        for (int x = 0; x < attrs.width; ++x)
+            picture.pixels.push_back(uint32_t(XGetPixel(image, x, y)) & 0xffffffu);
+    XDestroyImage(image);
+    picture.inside = RegionMask(m_hWnd, picture.width, picture.height);
+    return picture;
+}
+
+// Pixels inside the region that differ, and the first few of them.
+int CountDifferences(const Picture& expected, const Picture& actual, std::string& first) {
+    int count = 0;
+    std::ostringstream out;
+    for (size_t i = 0; i < expected.pixels.size(); ++i) {
+        if (!expected.inside[i] || expected.pixels[i] == actual.pixels[i])
+            continue;
+        if (++count <= 5)
+            out << " (" << i % expected.width << "," << i / expected.width << ") " << std::hex
+                << expected.pixels[i] << " != " << actual.pixels[i] << std::dec;
+    }
+    first = out.str();
+    return count;
+}
+
+// Pixels where the server's bounding shape and the window region disagree.
+int ShapeDifferences(Display* dpy, Window w, const Picture& picture) {
+    std::vector<bool> shaped(picture.inside.size(), false);
+    int count = 0, ordering = 0;
+    XRectangle* rects = XShapeGetRectangles(dpy, w, ShapeBounding, &count, &ordering);
+    for (int i = 0; i < count; ++i) {
+        for (int y = std::max(0, int(rects[i].y));
+             y < std::min(picture.height, rects[i].y + rects[i].height); ++y)
+            for (int x = std::max(0, int(rects[i].x));
+                 x < std::min(picture.width, rects[i].x + rects[i].width); ++x)
+                shaped[size_t(y) * picture.width + x] = true;
+    }
+    if (rects != nullptr)
+        XFree(rects);
+    int differences = 0;
+    for (size_t i = 0; i < shaped.size(); ++i)
+        differences += shaped[i] != picture.inside[i] ? 1 : 0;
+    return differences;
+}
+
+// Writes a picture as PNG for a person to look at when the pixels differ.
+void SavePicture(const Picture& picture, const std::string& path) {
+    std::vector<uint32_t> opaque(picture.pixels);
+    for (uint32_t& p : opaque)
+        p |= 0xff000000u;
+    HDC dc =
+        platform::CreateSurfaceDC(opaque.data(), picture.width, picture.height, picture.width * 4);
+    platform::SaveDCPng(dc, path.c_str());
+    DeleteDC(dc);
+}
+
+// Both sides and, in red, where they differ; returns the folder's prefix.
+std::string SaveComparison(const Picture& expected, const Picture& actual, int index) {
+    std::string prefix = ::testing::TempDir() + "skin_x11_" + std::to_string(index);
+    SavePicture(expected, prefix + "_headless.png");
+    if (actual.pixels.size() != expected.pixels.size())
+        return prefix;
+    SavePicture(actual, prefix + "_server.png");
+    Picture diff = actual;
+    for (size_t i = 0; i < diff.pixels.size(); ++i)
+        diff.pixels[i] =
+            expected.pixels[i] == actual.pixels[i] ? (diff.pixels[i] >> 2) & 0x3f3f3f : 0xff0000u;
+    SavePicture(diff, prefix + "_diff.png");
+    return prefix;
+}
+
+// Depth 24 keeps every colour bit, and both sides paint with the same engine: tolerance 0.
+// Pixels outside the window region are not the window's, so only those inside are compared.
+TEST_F(SkinWindowTest, ServerPixelsEqualTheHeadlessRendering) {
+    const std::string documents[] = {TEST_SKIN, "MainFrame.xml"};
+    int index = 0;
+    for (const std::string& document : documents) {
+        SCOPED_TRACE(document.substr(0, 40));
+        Picture expected = HeadlessPicture(document);
+        ASSERT_GT(expected.width, 0);
+        ASSERT_NO_FATAL_FAILURE(Open(document));
+        EXPECT_FALSE(expected.inside[0]);  // the rounded corner is cut off
+        EXPECT_EQ(ShapeDifferences(m_observer, Xid(m_hWnd), expected), 0);
+        Picture actual;
+        std::string first;
+        int differences = -1;
+        Serve([&] {
+            actual = ServerPicture();
+            if (actual.width != expected.width || actual.height != expected.height)
+                return false;
+            differences = CountDifferences(expected, actual, first);
+            return differences == 0;
+        });
+        EXPECT_EQ(actual.width, expected.width);
+        EXPECT_EQ(actual.height, expected.height);
+        EXPECT_EQ(differences, 0) << first;
+        if (differences != 0)
+            ADD_FAILURE() << "pictures in " << SaveComparison(expected, actual, index);
+        ++index;
+        DestroyWindow(m_hWnd);
+        ServeQueue();
+    }
+}
+
+TEST_F(SkinWindowTest, TabWalksTheTabStopsAndEscapeClosesThroughTheDefaultKey) {
+    ASSERT_NO_FATAL_FAILURE(Open());
+    SetForegroundWindow(m_hWnd);
+    ASSERT_TRUE(Serve([&] {
+        Window focus = None;
+        int revert = 0;
+        XGetInputFocus(m_observer, &focus, &revert);
+        return focus == Xid(m_hWnd);
+    }));
+    EXPECT_EQ(FocusName(), "minbtn");  // the first layout focuses the first tab stop
+    for (const char* next : {"closebtn", "first", "second", "minbtn"}) {
+        TapKey(XK_Tab);
+        EXPECT_TRUE(Serve([&] { return FocusName() == next; })) << "at " << FocusName();
+    }
+    TapKey(XK_Escape);
+    ASSERT_TRUE(Serve([&] { return m_frame->m_bFinal; }));
+    EXPECT_EQ(m_frame->m_defaultKeys, std::vector<WPARAM>{VK_ESCAPE});
+    EXPECT_FALSE(IsWindow(m_hWnd));
+}
+
+// Each case runs on a bare server and under openbox.
+class SkinWindowManagerTest : public SkinWindowTest, public ::testing::WithParamInterface<bool> {
+protected:
+    void SetUp() override {
+        SkinWindowTest::SetUp();
+        if (!HasFatalFailure() && GetParam())
+            StartWindowManager();
+    }
+};
+
+TEST_P(SkinWindowManagerTest, ClickOnAButtonDeliversClick) {
+    ASSERT_NO_FATAL_FAILURE(Open());
+    RECT before = ServerRect(m_hWnd);
+    Click(Centre("first"));
+    EXPECT_TRUE(Serve([&] { return !m_frame->m_clicks.empty(); }));
+    EXPECT_EQ(m_frame->m_clicks, std::vector<std::string>{"first"});
+    EXPECT_EQ(ServerRect(m_hWnd).left, before.left);
+    // The close button in the caption is a button too: it closes instead of dragging.
+    Click(Centre("closebtn"));
+    EXPECT_TRUE(Serve([&] { return m_frame->m_bFinal; }));
+    EXPECT_EQ(m_frame->m_clicks.back(), "closebtn");
+}
+
+TEST_P(SkinWindowManagerTest, PressOnACaptionButtonDoesNotDrag) {
+    ASSERT_NO_FATAL_FAILURE(Open());
+    RECT before = ServerRect(m_hWnd);
+    POINT from = Centre("closebtn");
+    Drag(from, POINT{from.x + 60, from.y + 40});
+    Serve([] { return false; }, 200);
+    EXPECT_EQ(ServerRect(m_hWnd).left, before.left);
+    EXPECT_EQ(ServerRect(m_hWnd).top, before.top);
+    EXPECT_TRUE(m_frame->m_clicks.empty());  // released outside the button: no click
+    EXPECT_TRUE(IsWindow(m_hWnd));
+}
+
+TEST_P(SkinWindowManagerTest, CaptionDragMovesTheWindowByThePointersDelta) {
+    ASSERT_NO_FATAL_FAILURE(Open());
+    RECT before = ServerRect(m_hWnd);
+    POINT from = Centre("title");
+    Drag(from, POINT{from.x + 60, from.y + 40});
+    ASSERT_TRUE(Serve([&] { return ServerRect(m_hWnd).left == before.left + 60; }))
+        << "at " << ServerRect(m_hWnd).left << " from " << before.left;
+    RECT after = ServerRect(m_hWnd);
+    EXPECT_EQ(after.top, before.top + 40);
+    EXPECT_EQ(Width(after), Width(before));
+    EXPECT_TRUE(Serve([&] {
+        RECT core{};
+        GetWindowRect(m_hWnd, &core);
+        return core.left == after.left && core.top == after.top;
+    }));
+    EXPECT_TRUE(m_frame->m_clicks.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(X11, SkinWindowManagerTest, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Openbox" : "NoManager"; });
+
+}  // namespace x11test
