@@ -197,6 +197,19 @@ protected:
         return focus != nullptr ? focus->GetName() : "";
     }
     Picture ServerPicture() const;
+    // As a pager or taskbar asks it (source indication 2).
+    void SendActivateRequest() {
+        XEvent e{};
+        e.xclient.type = ClientMessage;
+        e.xclient.window = Xid(m_hWnd);
+        e.xclient.message_type = XInternAtom(m_observer, "_NET_ACTIVE_WINDOW", False);
+        e.xclient.format = 32;
+        e.xclient.data.l[0] = 2;
+        e.xclient.data.l[1] = CurrentTime;
+        XSendEvent(m_observer, DefaultRootWindow(m_observer), False,
+                   SubstructureRedirectMask | SubstructureNotifyMask, &e);
+    }
+
     std::unique_ptr<CSkinFrame> m_frame;
     HWND m_hWnd = nullptr;
 };
@@ -332,6 +345,9 @@ TEST_F(SkinWindowTest, TabWalksTheTabStopsAndEscapeClosesThroughTheDefaultKey) {
     EXPECT_FALSE(IsWindow(m_hWnd));
 }
 
+// What a taskbar does to bring a window back: map it, or ask the manager to activate it.
+enum class Restore { Map, ActivateRequest };
+
 // Each case runs on a bare server and under openbox.
 class SkinWindowManagerTest : public SkinWindowTest, public ::testing::WithParamInterface<bool> {
 protected:
@@ -383,6 +399,36 @@ TEST_P(SkinWindowManagerTest, CaptionDragMovesTheWindowByThePointersDelta) {
         return core.left == after.left && core.top == after.top;
     }));
     EXPECT_TRUE(m_frame->m_clicks.empty());
+}
+
+TEST_P(SkinWindowManagerTest, MinButtonMinimisesAndATaskbarRestores) {
+    ASSERT_NO_FATAL_FAILURE(Open());
+    Picture shown = ServerPicture();
+    std::vector<Restore> means = {Restore::Map};
+    if (GetParam())
+        means.push_back(Restore::ActivateRequest);  // only a manager answers it
+    for (Restore mean : means) {
+        SCOPED_TRACE(mean == Restore::Map ? "XMapWindow" : "_NET_ACTIVE_WINDOW");
+        Click(Centre("minbtn"));
+        ASSERT_TRUE(Serve([&] { return IsIconic(m_hWnd) != FALSE; }));
+        EXPECT_TRUE(Serve([&] { return Attributes(m_hWnd).map_state != IsViewable; }));
+        EXPECT_EQ(m_frame->m_clicks.back(), "minbtn");
+        if (mean == Restore::Map)
+            XMapWindow(m_observer, Xid(m_hWnd));
+        else
+            SendActivateRequest();
+        XFlush(m_observer);
+        EXPECT_TRUE(Serve([&] { return IsIconic(m_hWnd) == FALSE; }));
+        EXPECT_TRUE(Serve([&] { return Attributes(m_hWnd).map_state == IsViewable; }));
+        // Back with its content, the hover of the minimise button gone with the pointer.
+        MovePointer(0, 0);
+        std::string first;
+        EXPECT_TRUE(Serve([&] {
+            Picture now = ServerPicture();
+            return now.pixels.size() == shown.pixels.size() &&
+                   CountDifferences(shown, now, first) == 0;
+        })) << first;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(X11, SkinWindowManagerTest, ::testing::Values(false, true),

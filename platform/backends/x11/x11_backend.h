@@ -71,6 +71,7 @@ private:
     void OnLeave(const XCrossingEvent& e);
     void OnClientMessage(const XClientMessageEvent& e);
     void OnProperty(const XPropertyEvent& e);
+    void OnMap(const XMapEvent& e);
     void OnDestroy(const XDestroyWindowEvent& e);
 
     std::unique_ptr<Connection> m_connection;

@@ -92,6 +92,8 @@ void X11Backend::Handle(XEvent& event) {
             return OnClientMessage(event.xclient);
         case PropertyNotify:
             return OnProperty(event.xproperty);
+        case MapNotify:
+            return OnMap(event.xmap);
         case DestroyNotify:
             return OnDestroy(event.xdestroywindow);
         default:
