@@ -32,9 +32,11 @@ const char* const TEST_SKIN = R"(<Window size="360,220" caption="0,0,0,32" sizeb
       </HorizontalLayout>
     </HorizontalLayout>
     <Button name="first" text="First" height="36" textcolor="#FFFFFFFF"
-      normalimage="file='button_normal.png' corner='4,4,4,4'"/>
+      normalimage="file='button_normal.png' corner='4,4,4,4'"
+      hotimage="file='button_hover.png' corner='4,4,4,4'"/>
     <Button name="second" text="Second" height="36" padding="0,8,0,0" textcolor="#FFFFFFFF"
-      normalimage="file='button_normal.png' corner='4,4,4,4'"/>
+      normalimage="file='button_normal.png' corner='4,4,4,4'"
+      hotimage="file='button_hover.png' corner='4,4,4,4'"/>
     <Label text="gradient" padding="0,8,0,0" bkcolor="#FF306090" bkcolor2="#FF902040"/>
   </VerticalLayout>
 </Window>)";
@@ -111,27 +113,37 @@ HWND OpenFrame(CSkinFrame& frame) {
     return hwnd;
 }
 
-// The same document in a window of the headless backend, painted and read back.
-Picture HeadlessPicture(const std::string& document) {
+// Where the pointer rests while a picture is taken, in client coordinates; none: outside.
+constexpr POINT NO_HOVER{-1, -1};
+
+// The same document in a window of the headless backend, painted and read back. The manual clock
+// runs the layered refresh timer without waiting for it.
+Picture HeadlessPicture(const std::string& document, POINT hover, uint32_t bits) {
     platform::user::Backend* x11 = &platform::user::ActiveBackend();
     platform::user::InstallBackend(nullptr);
-    platform::headless::MovePointer(0, 0);  // no hover on either side
+    platform::headless::UseManualClock(true);
+    platform::headless::MovePointer(0, 0);
     Picture picture;
     {
         CSkinFrame frame(document);
         HWND hwnd = OpenFrame(frame);
+        for (int i = 0; hwnd != nullptr && i < 10; ++i) {
+            if (i == 1 && hover.x >= 0)
+                platform::headless::MovePointer(FRAME_X + hover.x, FRAME_Y + hover.y);
+            platform::headless::AdvanceClock(20);
+            ServeQueue();
+        }
         if (hwnd != nullptr) {
-            ServeQueue();
-            UpdateWindow(hwnd);
-            ServeQueue();
             picture.pixels = platform::headless::WindowPixels(hwnd, picture.width, picture.height);
             for (uint32_t& p : picture.pixels)
-                p &= 0xffffffu;
+                p &= bits;
             picture.inside = RegionMask(hwnd, picture.width, picture.height);
             DestroyWindow(hwnd);
             ServeQueue();
         }
     }
+    platform::headless::MovePointer(0, 0);
+    platform::headless::UseManualClock(false);
     platform::user::InstallBackend(x11);
     return picture;
 }
@@ -196,7 +208,9 @@ protected:
         Orvik::CControlUI* focus = m_frame->Host().GetFocus();
         return focus != nullptr ? focus->GetName() : "";
     }
-    Picture ServerPicture() const;
+    Picture ServerPicture(uint32_t bits = 0xffffffu) const;
+    Picture ExpectServerEqualsHeadless(const std::string& document, POINT hover, uint32_t bits,
+                                       int index);
     // As a pager or taskbar asks it (source indication 2).
     void SendActivateRequest() {
         XEvent e{};
@@ -214,7 +228,7 @@ protected:
     HWND m_hWnd = nullptr;
 };
 
-Picture SkinWindowTest::ServerPicture() const {
+Picture SkinWindowTest::ServerPicture(uint32_t bits) const {
     Picture picture;
     XWindowAttributes attrs = Attributes(m_hWnd);
     XImage* image = XGetImage(m_observer, Xid(m_hWnd), 0, 0, unsigned(attrs.width),
@@ -225,7 +239,7 @@ Picture SkinWindowTest::ServerPicture() const {
     picture.height = attrs.height;
     for (int y = 0; y < attrs.height; ++y)
         for (int x = 0; x < attrs.width; ++x)
-            picture.pixels.push_back(uint32_t(XGetPixel(image, x, y)) & 0xffffffu);
+            picture.pixels.push_back(uint32_t(XGetPixel(image, x, y)) & bits);
     XDestroyImage(image);
     picture.inside = RegionMask(m_hWnd, picture.width, picture.height);
     return picture;
@@ -292,40 +306,106 @@ std::string SaveComparison(const Picture& expected, const Picture& actual, int i
     return prefix;
 }
 
-// Depth 24 keeps every colour bit, and both sides paint with the same engine: tolerance 0.
-// Pixels outside the window region are not the window's, so only those inside are compared.
-TEST_F(SkinWindowTest, ServerPixelsEqualTheHeadlessRendering) {
-    const std::string documents[] = {TEST_SKIN, "MainFrame.xml"};
-    int index = 0;
-    for (const std::string& document : documents) {
-        SCOPED_TRACE(document.substr(0, 40));
-        Picture expected = HeadlessPicture(document);
-        ASSERT_GT(expected.width, 0);
-        ASSERT_NO_FATAL_FAILURE(Open(document));
-        EXPECT_FALSE(expected.inside[0]);  // the rounded corner is cut off
+// Opens the document on the server, with the pointer resting at hover, and compares it with the
+// headless rendering of the same document in the given pixel bits.
+Picture SkinWindowTest::ExpectServerEqualsHeadless(const std::string& document, POINT hover,
+                                                   uint32_t bits, int index) {
+    Picture expected = HeadlessPicture(document, hover, bits);
+    EXPECT_GT(expected.width, 0);
+    Open(document);
+    if (expected.width == 0 || HasFatalFailure())
+        return expected;
+    if (hover.x >= 0)
+        MovePointer(FRAME_X + hover.x, FRAME_Y + hover.y);
+    Picture actual;
+    std::string first;
+    int differences = -1;
+    Serve([&] {
+        actual = ServerPicture(bits);
+        if (actual.width != expected.width || actual.height != expected.height)
+            return false;
+        differences = CountDifferences(expected, actual, first);
+        return differences == 0;
+    });
+    EXPECT_EQ(actual.width, expected.width);
+    EXPECT_EQ(actual.height, expected.height);
+    EXPECT_EQ(differences, 0) << first;
+    if (differences != 0)
+        ADD_FAILURE() << "pictures in " << SaveComparison(expected, actual, index);
+    EXPECT_FALSE(expected.inside[0]);  // the rounded corner is cut off
+    if (!m_frame->Host().IsLayered()) {
         EXPECT_EQ(ShapeDifferences(m_observer, Xid(m_hWnd), expected), 0);
-        Picture actual;
-        std::string first;
-        int differences = -1;
-        Serve([&] {
-            actual = ServerPicture();
-            if (actual.width != expected.width || actual.height != expected.height)
-                return false;
-            differences = CountDifferences(expected, actual, first);
-            return differences == 0;
-        });
-        EXPECT_EQ(actual.width, expected.width);
-        EXPECT_EQ(actual.height, expected.height);
-        EXPECT_EQ(differences, 0) << first;
-        if (differences != 0)
-            ADD_FAILURE() << "pictures in " << SaveComparison(expected, actual, index);
-        ++index;
-        DestroyWindow(m_hWnd);
-        ServeQueue();
+    }
+    DestroyWindow(m_hWnd);
+    ServeQueue();
+    return expected;
+}
+
+int CountChanged(const Picture& a, const Picture& b) {
+    int count = 0;
+    for (size_t i = 0; i < a.pixels.size() && i < b.pixels.size(); ++i)
+        count += a.pixels[i] != b.pixels[i] ? 1 : 0;
+    return count;
+}
+
+struct PixelCase {
+    std::string document;
+    POINT hover;
+};
+
+// Depth 24 keeps every colour bit, and both sides paint with the same engine: tolerance 0.
+// Pixels outside the window region are not the window's, so only those inside are compared; the
+// server's bounding shape must be that region. A resting pointer repaints one control, which
+// reaches the server as a partial present.
+TEST_F(SkinWindowTest, ServerPixelsEqualTheHeadlessRendering) {
+    const PixelCase cases[] = {{TEST_SKIN, NO_HOVER},
+                               {TEST_SKIN, POINT{180, 50}},  // over "first"
+                               {"MainFrame.xml", NO_HOVER},
+                               {"MainFrame.xml", POINT{120, 20}}};  // over "opt_page2"
+    int index = 0;
+    Picture resting;
+    for (const PixelCase& c : cases) {
+        SCOPED_TRACE(c.document.substr(0, 40) + " hover " + std::to_string(c.hover.x));
+        Picture shown = ExpectServerEqualsHeadless(c.document, c.hover, 0xffffffu, index++);
+        ASSERT_FALSE(HasFatalFailure());
+        if (c.hover.x >= 0) {
+            EXPECT_GT(CountChanged(resting, shown), 0) << "the hover changed nothing";
+        }
+        resting = shown;
     }
 }
 
-TEST_F(SkinWindowTest, TabWalksTheTabStopsAndEscapeClosesThroughTheDefaultKey) {
+// Under a compositor a layered window keeps its premultiplied pixels, alpha included: tolerance
+// 0 on all 32 bits. Without one the backend shows it opaque and shaped by alpha, on purpose.
+TEST_F(SkinWindowTest, LayeredServerPixelsEqualTheHeadlessRenderingUnderACompositor) {
+    StartCompositor();
+    std::string layered = TEST_SKIN;
+    layered.insert(layered.find(' '),
+                   " layeredimage=\"file='button_normal.png' corner='6,6,6,6'\"");
+    Picture resting = ExpectServerEqualsHeadless(layered, NO_HOVER, 0xffffffffu, 10);
+    ASSERT_FALSE(HasFatalFailure());
+    // The mask's soft edge leaves pixels that are neither opaque nor transparent.
+    EXPECT_GT(std::count_if(resting.pixels.begin(), resting.pixels.end(),
+                            [](uint32_t p) { return (p >> 24) != 0 && (p >> 24) != 255; }),
+              0);
+    Picture hovered = ExpectServerEqualsHeadless(layered, POINT{180, 50}, 0xffffffffu, 11);
+    EXPECT_GT(CountChanged(resting, hovered), 0) << "the hover changed nothing";
+}
+
+// What a taskbar does to bring a window back: map it, or ask the manager to activate it.
+enum class Restore { Map, ActivateRequest };
+
+// Each case runs on a bare server and under openbox.
+class SkinWindowManagerTest : public SkinWindowTest, public ::testing::WithParamInterface<bool> {
+protected:
+    void SetUp() override {
+        SkinWindowTest::SetUp();
+        if (!HasFatalFailure() && GetParam())
+            StartWindowManager();
+    }
+};
+
+TEST_P(SkinWindowManagerTest, TabWalksTheTabStopsAndEscapeClosesThroughTheDefaultKey) {
     ASSERT_NO_FATAL_FAILURE(Open());
     SetForegroundWindow(m_hWnd);
     ASSERT_TRUE(Serve([&] {
@@ -344,19 +424,6 @@ TEST_F(SkinWindowTest, TabWalksTheTabStopsAndEscapeClosesThroughTheDefaultKey) {
     EXPECT_EQ(m_frame->m_defaultKeys, std::vector<WPARAM>{VK_ESCAPE});
     EXPECT_FALSE(IsWindow(m_hWnd));
 }
-
-// What a taskbar does to bring a window back: map it, or ask the manager to activate it.
-enum class Restore { Map, ActivateRequest };
-
-// Each case runs on a bare server and under openbox.
-class SkinWindowManagerTest : public SkinWindowTest, public ::testing::WithParamInterface<bool> {
-protected:
-    void SetUp() override {
-        SkinWindowTest::SetUp();
-        if (!HasFatalFailure() && GetParam())
-            StartWindowManager();
-    }
-};
 
 TEST_P(SkinWindowManagerTest, ClickOnAButtonDeliversClick) {
     ASSERT_NO_FATAL_FAILURE(Open());
