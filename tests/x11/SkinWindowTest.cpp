@@ -2,6 +2,7 @@
 // and the system buttons, all through the server's own input.
 #include "X11Fixture.h"
 
+#include <X11/extensions/XTest.h>
 #include <X11/extensions/shape.h>
 #include <X11/keysym.h>
 
@@ -24,9 +25,12 @@ const char* const TEST_SKIN = R"(<Window size="360,220" caption="0,0,0,32" sizeb
   <VerticalLayout bkcolor="#FF1D202A" inset="8,0,8,8">
     <HorizontalLayout height="32">
       <Label name="title" text="Skin on X11" textcolor="#FFFFFFFF"/>
-      <HorizontalLayout width="40" inset="0,8,0,8">
+      <HorizontalLayout width="64" inset="0,8,0,8">
         <Button name="minbtn" width="16" height="16" normalimage="btn_min_normal.png"
           hotimage="btn_min_hover.png"/>
+        <Button name="maxbtn" width="16" height="16" padding="8,0,0,0" bkcolor="#FF808080"/>
+        <Button name="restorebtn" width="16" height="16" padding="8,0,0,0" visible="false"
+          bkcolor="#FFA0A0A0"/>
         <Button name="closebtn" width="16" height="16" padding="8,0,0,0"
           normalimage="btn_close_normal.png" hotimage="btn_close_hover.png"/>
       </HorizontalLayout>
@@ -152,6 +156,10 @@ LONG Width(const RECT& r) {
     return r.right - r.left;
 }
 
+bool Same(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
 }  // namespace
 
 class SkinWindowTest : public X11Test {
@@ -203,6 +211,14 @@ protected:
         Button(1, true);
         Serve([] { return false; }, 50);
         Button(1, false);
+    }
+    // Held until the core has seen it: the core's key state is read when a key message is
+    // handled, not as it was when the key was typed.
+    void HoldShift(bool down) {
+        XTestFakeKeyEvent(m_observer, XKeysymToKeycode(m_observer, XK_Shift_L), down ? True : False,
+                          CurrentTime);
+        XSync(m_observer, False);
+        EXPECT_TRUE(Serve([&] { return (GetKeyState(VK_SHIFT) < 0) == down; }));
     }
     std::string FocusName() const {
         Orvik::CControlUI* focus = m_frame->Host().GetFocus();
@@ -415,10 +431,17 @@ TEST_P(SkinWindowManagerTest, TabWalksTheTabStopsAndEscapeClosesThroughTheDefaul
         return focus == Xid(m_hWnd);
     }));
     EXPECT_EQ(FocusName(), "minbtn");  // the first layout focuses the first tab stop
-    for (const char* next : {"closebtn", "first", "second", "minbtn"}) {
+    for (const char* next : {"maxbtn", "closebtn", "first", "second", "minbtn"}) {
         TapKey(XK_Tab);
         EXPECT_TRUE(Serve([&] { return FocusName() == next; })) << "at " << FocusName();
     }
+    // Shift-Tab walks back and wraps to the last tab stop.
+    HoldShift(true);
+    for (const char* previous : {"second", "first"}) {
+        TapKey(XK_Tab);
+        EXPECT_TRUE(Serve([&] { return FocusName() == previous; })) << "at " << FocusName();
+    }
+    HoldShift(false);
     TapKey(XK_Escape);
     ASSERT_TRUE(Serve([&] { return m_frame->m_bFinal; }));
     EXPECT_EQ(m_frame->m_defaultKeys, std::vector<WPARAM>{VK_ESCAPE});
@@ -466,6 +489,10 @@ TEST_P(SkinWindowManagerTest, CaptionDragMovesTheWindowByThePointersDelta) {
         return core.left == after.left && core.top == after.top;
     }));
     EXPECT_TRUE(m_frame->m_clicks.empty());
+    // The drag let the pointer go: the next click reaches a button.
+    Click(Centre("first"));
+    EXPECT_TRUE(Serve([&] { return !m_frame->m_clicks.empty(); }));
+    EXPECT_EQ(m_frame->m_clicks, std::vector<std::string>{"first"});
 }
 
 TEST_P(SkinWindowManagerTest, MinButtonMinimisesAndATaskbarRestores) {
@@ -496,6 +523,33 @@ TEST_P(SkinWindowManagerTest, MinButtonMinimisesAndATaskbarRestores) {
                    CountDifferences(shown, now, first) == 0;
         })) << first;
     }
+}
+
+TEST_P(SkinWindowManagerTest, MaxButtonFillsTheWorkAreaAndRestoreButtonBringsItBack) {
+    ASSERT_NO_FATAL_FAILURE(Open());
+    RECT before = ServerRect(m_hWnd);
+    Orvik::CControlUI* maxbtn = m_frame->Host().FindControlByName("maxbtn");
+    Orvik::CControlUI* restorebtn = m_frame->Host().FindControlByName("restorebtn");
+    ASSERT_TRUE(maxbtn != nullptr && restorebtn != nullptr);
+    Click(Centre("maxbtn"));
+    ASSERT_TRUE(Serve([&] { return IsZoomed(m_hWnd) != FALSE; }));
+    EXPECT_TRUE(Serve([&] {
+        return Same(ServerRect(m_hWnd), RECT{0, 0, 1280, 800});
+    })) << "at "
+        << ServerRect(m_hWnd).left << "," << ServerRect(m_hWnd).top << " width "
+        << Width(ServerRect(m_hWnd));
+    EXPECT_FALSE(maxbtn->IsVisible());
+    EXPECT_TRUE(restorebtn->IsVisible());
+    // The skin follows the new size: the close button sits at the right edge.
+    EXPECT_TRUE(Serve([&] { return Centre("closebtn").x > 1200; }));
+    Click(Centre("restorebtn"));
+    ASSERT_TRUE(Serve([&] { return IsZoomed(m_hWnd) == FALSE; }));
+    EXPECT_TRUE(Serve([&] { return Same(ServerRect(m_hWnd), before); }))
+        << "at " << ServerRect(m_hWnd).left << "," << ServerRect(m_hWnd).top << " width "
+        << Width(ServerRect(m_hWnd));
+    EXPECT_TRUE(maxbtn->IsVisible());
+    EXPECT_FALSE(restorebtn->IsVisible());
+    EXPECT_EQ(m_frame->m_clicks, (std::vector<std::string>{"maxbtn", "restorebtn"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(X11, SkinWindowManagerTest, ::testing::Values(false, true),
