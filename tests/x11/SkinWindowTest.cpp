@@ -20,7 +20,7 @@ namespace {
 
 // A caption with a title and the two system buttons, two buttons and a gradient below.
 const char* const TEST_SKIN = R"(<Window size="360,220" caption="0,0,0,32" sizebox="4,4,4,4"
-    roundcorner="6,6">
+    roundcorner="6,6" mininfo="200,150" maxinfo="420,300">
   <Font id="0" name="Sans" size="12" default="true"/>
   <VerticalLayout bkcolor="#FF1D202A" inset="8,0,8,8">
     <HorizontalLayout height="32">
@@ -442,9 +442,12 @@ TEST_P(SkinWindowManagerTest, TabWalksTheTabStopsAndEscapeClosesThroughTheDefaul
         EXPECT_TRUE(Serve([&] { return FocusName() == previous; })) << "at " << FocusName();
     }
     HoldShift(false);
+    // Enter reaches the default key too, and leaves the window open.
+    TapKey(XK_Return);
+    EXPECT_TRUE(Serve([&] { return !m_frame->m_defaultKeys.empty(); }));
     TapKey(XK_Escape);
     ASSERT_TRUE(Serve([&] { return m_frame->m_bFinal; }));
-    EXPECT_EQ(m_frame->m_defaultKeys, std::vector<WPARAM>{VK_ESCAPE});
+    EXPECT_EQ(m_frame->m_defaultKeys, (std::vector<WPARAM>{VK_RETURN, VK_ESCAPE}));
     EXPECT_FALSE(IsWindow(m_hWnd));
 }
 
@@ -493,6 +496,27 @@ TEST_P(SkinWindowManagerTest, CaptionDragMovesTheWindowByThePointersDelta) {
     Click(Centre("first"));
     EXPECT_TRUE(Serve([&] { return !m_frame->m_clicks.empty(); }));
     EXPECT_EQ(m_frame->m_clicks, std::vector<std::string>{"first"});
+}
+
+// The size box resizes within maxinfo and mininfo, and the skin follows the new width.
+TEST_P(SkinWindowManagerTest, RightBorderDragResizesWithinTheSkinsLimits) {
+    ASSERT_NO_FATAL_FAILURE(Open());
+    RECT before = ServerRect(m_hWnd);
+    const struct {
+        int dx;
+        LONG width;
+    } cases[] = {{40, 400}, {100, 420}, {-300, 200}};
+    for (const auto& c : cases) {
+        RECT now = ServerRect(m_hWnd);
+        POINT from{now.right - 2, now.top + 120};
+        Drag(from, POINT{from.x + c.dx, from.y});
+        EXPECT_TRUE(Serve([&] { return Width(ServerRect(m_hWnd)) == c.width; }))
+            << c.dx << ": width " << Width(ServerRect(m_hWnd));
+        EXPECT_EQ(ServerRect(m_hWnd).left, before.left) << c.dx;
+        EXPECT_TRUE(Serve([&] { return Centre("closebtn").x > ServerRect(m_hWnd).right - 30; }))
+            << c.dx;
+    }
+    EXPECT_TRUE(m_frame->m_clicks.empty());
 }
 
 TEST_P(SkinWindowManagerTest, MinButtonMinimisesAndATaskbarRestores) {
