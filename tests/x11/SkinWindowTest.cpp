@@ -178,8 +178,8 @@ protected:
 
     // Opens the document at (FRAME_X, FRAME_Y) and waits until it is on the server, with the
     // pointer parked outside it.
-    void Open(const std::string& document = TEST_SKIN) {
-        MovePointer(0, 0);
+    void Open(const std::string& document = TEST_SKIN, POINT pointer = POINT{0, 0}) {
+        MovePointer(pointer.x, pointer.y);
         m_frame = std::make_unique<CSkinFrame>(document);
         m_hWnd = OpenFrame(*m_frame);
         ASSERT_NE(m_hWnd, nullptr);
@@ -406,6 +406,27 @@ TEST_F(SkinWindowTest, LayeredServerPixelsEqualTheHeadlessRenderingUnderAComposi
               0);
     Picture hovered = ExpectServerEqualsHeadless(layered, POINT{180, 50}, 0xffffffffu, 11);
     EXPECT_GT(CountChanged(resting, hovered), 0) << "the hover changed nothing";
+}
+
+// A window that appears under a resting pointer (shown again, uncovered by a closing box) knows
+// the pointer is over it, as one the pointer moved into does: the button there turns hot, and
+// cools when the pointer leaves straight out of the window.
+TEST_F(SkinWindowTest, WindowShownUnderARestingPointerFollowsItsHover) {
+    const POINT over{180, 50};  // "first"
+    Picture resting = HeadlessPicture(TEST_SKIN, NO_HOVER, 0xffffffu);
+    Picture hovered = HeadlessPicture(TEST_SKIN, over, 0xffffffu);
+    ASSERT_GT(CountChanged(resting, hovered), 0);
+    ASSERT_NO_FATAL_FAILURE(Open());
+    ShowWindow(m_hWnd, SW_HIDE);
+    ASSERT_TRUE(Serve([&] { return Attributes(m_hWnd).map_state == IsUnmapped; }));
+    MovePointer(FRAME_X + over.x, FRAME_Y + over.y);
+    ShowWindow(m_hWnd, SW_SHOWNOACTIVATE);
+    std::string first;
+    EXPECT_TRUE(Serve([&] { return CountDifferences(hovered, ServerPicture(), first) == 0; }))
+        << "not hot:" << first;
+    MovePointer(0, 0);
+    EXPECT_TRUE(Serve([&] { return CountDifferences(resting, ServerPicture(), first) == 0; }))
+        << "still hot:" << first;
 }
 
 // What a taskbar does to bring a window back: map it, or ask the manager to activate it.

@@ -68,6 +68,7 @@ private:
     void OnExpose(const XExposeEvent& e);
     void OnConfigure(const XConfigureEvent& e);
     void OnFocus(const XFocusChangeEvent& e, bool in);
+    void OnEnter(const XCrossingEvent& e);
     void OnLeave(const XCrossingEvent& e);
     void OnClientMessage(const XClientMessageEvent& e);
     void OnProperty(const XPropertyEvent& e);
