@@ -78,7 +78,8 @@ private:
     std::string m_sDocument;
 };
 
-// What a window shows: client pixels (0x00RRGGBB) and whether each lies inside its region.
+// What a window shows: client pixels (0xAARRGGBB, cut to the bits compared) and whether each
+// lies inside the window region.
 struct Picture {
     int width = 0;
     int height = 0;
@@ -166,6 +167,7 @@ class SkinWindowTest : public X11Test {
 protected:
     void SetUp() override {
         X11Test::SetUp();
+        m_sSkinPath = Orvik::CSkinStore::GetSkinPath().GetData();
         Orvik::CSkinStore::SetSkinPath(LUMORA_SKIN_DIR);
     }
     void TearDown() override {
@@ -173,6 +175,7 @@ protected:
             DestroyWindow(m_hWnd);
         ServeQueue();
         m_frame.reset();
+        Orvik::CSkinStore::SetSkinPath(m_sSkinPath.c_str());  // the store is the process's
         X11Test::TearDown();
     }
 
@@ -242,6 +245,7 @@ protected:
 
     std::unique_ptr<CSkinFrame> m_frame;
     HWND m_hWnd = nullptr;
+    std::string m_sSkinPath;
 };
 
 Picture SkinWindowTest::ServerPicture(uint32_t bits) const {
