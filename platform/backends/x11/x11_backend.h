@@ -68,9 +68,11 @@ private:
     void OnExpose(const XExposeEvent& e);
     void OnConfigure(const XConfigureEvent& e);
     void OnFocus(const XFocusChangeEvent& e, bool in);
+    void OnEnter(const XCrossingEvent& e);
     void OnLeave(const XCrossingEvent& e);
     void OnClientMessage(const XClientMessageEvent& e);
     void OnProperty(const XPropertyEvent& e);
+    void OnMap(const XMapEvent& e);
     void OnDestroy(const XDestroyWindowEvent& e);
 
     std::unique_ptr<Connection> m_connection;

@@ -86,12 +86,16 @@ void X11Backend::Handle(XEvent& event) {
         case FocusIn:
         case FocusOut:
             return OnFocus(event.xfocus, event.type == FocusIn);
+        case EnterNotify:
+            return OnEnter(event.xcrossing);
         case LeaveNotify:
             return OnLeave(event.xcrossing);
         case ClientMessage:
             return OnClientMessage(event.xclient);
         case PropertyNotify:
             return OnProperty(event.xproperty);
+        case MapNotify:
+            return OnMap(event.xmap);
         case DestroyNotify:
             return OnDestroy(event.xdestroywindow);
         default:
@@ -231,6 +235,22 @@ void X11Backend::OnFocus(const XFocusChangeEvent& e, bool in) {
     }
     out.kind = in ? KIND_FOCUS_IN : KIND_FOCUS_OUT;
     Emit(out);
+}
+
+// Entering is a motion to the core: a window that appears under a resting pointer gets no
+// MotionNotify, and without one its hover would start late and its leave never be reported.
+void X11Backend::OnEnter(const XCrossingEvent& e) {
+    if (e.mode != NotifyNormal || e.detail == NotifyInferior)
+        return;
+    HWND hwnd = nullptr;
+    {
+        std::lock_guard<std::recursive_mutex> guard(m_lock);
+        WindowRecord* record = FindX(e.window);
+        hwnd = record != nullptr ? record->hwnd : nullptr;
+    }
+    if (hwnd != nullptr)
+        Emit(PointerEvent(NativeEventKind::PointerMotion, hwnd, e.x, e.y, e.x_root, e.y_root,
+                          e.state));
 }
 
 void X11Backend::OnLeave(const XCrossingEvent& e) {

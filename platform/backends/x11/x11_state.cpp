@@ -53,10 +53,12 @@ void X11Backend::SetNativeState(HWND hwnd, NativeWindowState state) {
         } else if (record->mapped) {
             XUnmapWindow(dpy, record->xid);
             record->mapped = false;
+            record->iconified = true;
         }
         XFlush(dpy);
         return;
     }
+    record->iconified = false;
     long action = state == NativeWindowState::Maximised ? STATE_ADD : STATE_REMOVE;
     if (managed && record->mapped)
         SendState(*record, action, a.netStateMaxVert, a.netStateMaxHorz);

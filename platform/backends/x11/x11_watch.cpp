@@ -58,6 +58,29 @@ void X11Backend::OnProperty(const XPropertyEvent& e) {
     TranslateNativeEvent(out);
 }
 
+// Without a manager a minimised window is only unmapped; whoever maps it again (a taskbar, a
+// tool) restores it, and the core must hear of it or IsIconic stays true for a visible window.
+void X11Backend::OnMap(const XMapEvent& e) {
+    NativeEvent out;
+    {
+        std::lock_guard<std::recursive_mutex> guard(m_lock);
+        WindowRecord* record = FindX(e.window);
+        if (record == nullptr || !record->iconified || !record->shown)
+            return;
+        // A late notice of our own earlier map: the server has the window unmapped by now.
+        XWindowAttributes attrs{};
+        if (XGetWindowAttributes(m_connection->Dpy(), record->xid, &attrs) == 0 ||
+            attrs.map_state == IsUnmapped)
+            return;
+        record->iconified = false;
+        record->mapped = true;
+        out.kind = NativeEventKind::StateChange;
+        out.hwnd = record->hwnd;
+        out.state = NativeWindowState::Normal;
+    }
+    TranslateNativeEvent(out);
+}
+
 // Compositors such as xcompmgr only take the selection; XFixes reports every change of its owner.
 void X11Backend::WatchCompositorSelection() {
     Display* dpy = m_connection->Dpy();

@@ -17,8 +17,9 @@ using platform::user::NativeWindowDesc;
 namespace {
 
 constexpr long EVENT_MASK = ExposureMask | KeyPressMask | KeyReleaseMask | ButtonPressMask |
-                            ButtonReleaseMask | PointerMotionMask | LeaveWindowMask |
-                            FocusChangeMask | StructureNotifyMask | PropertyChangeMask;
+                            ButtonReleaseMask | PointerMotionMask | EnterWindowMask |
+                            LeaveWindowMask | FocusChangeMask | StructureNotifyMask |
+                            PropertyChangeMask;
 
 // The X protocol refuses empty windows.
 unsigned Extent(LONG size) {
