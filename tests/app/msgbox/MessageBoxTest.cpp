@@ -15,8 +15,6 @@ using msgboxtest::ClickControl;
 using msgboxtest::FindTopLevel;
 namespace headless = platform::headless;
 
-const RECT WORK_AREA = {0, 0, 1280, 760};
-
 HWND CreateOwner() {
     static bool s_registered = [] {
         WNDCLASSEXA wc{};
@@ -41,23 +39,10 @@ POINT Centre(const RECT& rc) {
 
 class MessageBoxTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        headless::SetScreen(1280, 800, WORK_AREA);
-        headless::UseManualClock(true);
-        headless::ResetInput();
-        headless::MovePointer(0, 0);
-        Orvik::CSkinStore::SetProgramModule(GetModuleHandleA(nullptr));
-        Orvik::CSkinStore::OpenArchiveFile("", true);
-    }
     void TearDown() override {
         EXPECT_EQ(FindTopLevel("CMessageBox"), nullptr);  // the box went with its answer
-        headless::ResetInput();
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
-        headless::UseManualClock(false);
-        headless::SetScreen(1920, 1080, RECT{0, 0, 1920, 1040});
     }
+    msgboxtest::CBoxScreen m_screen;
 };
 
 // Runs a box with the script's steps; the guard must not have had to end it.

@@ -85,6 +85,31 @@ inline void TypeKey(UINT vk) {
     platform::headless::ReleaseKey(vk);
 }
 
+// A small headless screen on the manual clock, with the skin taken from the
+// program's embedded archive as the launcher's windows take it; the screen
+// goes back to a fresh process's afterwards.
+class CBoxScreen {
+public:
+    CBoxScreen() {
+        platform::headless::SetScreen(1280, 800, RECT{0, 0, 1280, 760});
+        platform::headless::UseManualClock(true);
+        platform::headless::ResetInput();
+        platform::headless::MovePointer(0, 0);
+        Orvik::CSkinStore::SetProgramModule(GetModuleHandleA(nullptr));
+        Orvik::CSkinStore::OpenArchiveFile("", true);  // whatever archive a test left goes
+    }
+    ~CBoxScreen() {
+        platform::headless::ResetInput();
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+        platform::headless::UseManualClock(false);
+        platform::headless::SetScreen(1920, 1080, RECT{0, 0, 1920, 1040});
+    }
+    CBoxScreen(const CBoxScreen&) = delete;
+    CBoxScreen& operator=(const CBoxScreen&) = delete;
+};
+
 // Steps queued before the box opens run one at a time while its modal loop
 // serves the queue: each from a timer tick, which the queue hands out only
 // when no posted message, input or paint waits, so every step sees the box
