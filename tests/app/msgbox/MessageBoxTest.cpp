@@ -90,6 +90,9 @@ TEST_F(SkinnedMessageBoxTest, TypesChooseTheButtonsAndOnlyTheCloseButtonStaysInT
                 EXPECT_FALSE(Visible(hBox, pstrHidden)) << pstrHidden;
             EXPECT_EQ(BoxControl(hBox, "systembtn_layout")->GetFixedWidth(), 16);
             EXPECT_TRUE(BoxControl(hBox, "btn_ok")->IsFocused());
+            std::filesystem::create_directories("msgbox_output");
+            std::string strPng = "msgbox_output/type" + std::to_string(c.nType) + ".png";
+            EXPECT_TRUE(headless::SaveWindowPng(hBox, strPng.c_str()));
             ClickControl(hBox, "btn_ok");
         });
         EXPECT_EQ(RunBox(script, nullptr, "t", "c", c.nType), 1);
