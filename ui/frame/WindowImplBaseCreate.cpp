@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/kernel.h"
+#include "platform/user.h"
 #include "ui/builder/SkinBuilder.h"
 #include "ui/controls/ControlUI.h"
 #include "ui/frame/WindowImplBase.h"
@@ -80,7 +81,7 @@ LRESULT WindowImplBase::OnCreate(UINT, WPARAM, LPARAM, bool& bHandled) {
     CControlUI* pRoot = BuildSkin();
     if (pRoot == nullptr) {
         // Nothing can be shown without a skin; the user learns why and the program ends.
-        ::OutputDebugStringA("Orvik: 加载资源文件失败\n");
+        ::MessageBoxA(nullptr, "加载资源文件失败", "Orvik", MB_ICONERROR);
         std::exit(1);
     }
     m_PaintManager.AttachRoot(pRoot);

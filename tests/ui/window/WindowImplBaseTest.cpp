@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/backends/headless/headless.h"
+#include "platform/kernel.h"
 #include "tests/ui/window/FrameFixture.h"
 
 namespace {
@@ -162,6 +163,17 @@ TEST(WindowImplBaseTest, CloseButtonClosesWithTwo) {
     frame.Host().SendNotify(frame.Host().FindControlByName("closebtn"), "click", 0, 0, true);
     EXPECT_EQ(frame.ShowModal(), 2u);
     EXPECT_FALSE(IsWindow(hWnd));
+}
+
+TEST(WindowImplBaseDeathTest, ASkinThatCannotBeBuiltIsToldAndEndsTheProgram) {
+    // The headless backend shows a message box on standard error, in UTF-8.
+    const std::string strShown = "Orvik: " + platform::AnsiToUtf8("加载资源文件失败");
+    EXPECT_EXIT(
+        {
+            CTestFrame frame("no-such-skin.xml");
+            frame.Create(nullptr, "Frame title", WS_POPUP, 0, 0, 0, 100, 100);
+        },
+        testing::ExitedWithCode(1), strShown);
 }
 
 TEST(WindowImplBaseTest, CenterWindowOverTheOwnerOrTheWorkArea) {
