@@ -4,10 +4,7 @@
 #include <cstring>
 
 #include "app/frame/MainFrame.h"
-#if __has_include("app/msgbox/MessageBox.h")
 #include "app/msgbox/MessageBox.h"
-#define LUMORA_HAS_MESSAGE_BOX 1
-#endif
 #include "app/pages/Page1.h"
 #include "app/pages/Page2.h"
 #include "ui/controls/ControlUI.h"
@@ -94,11 +91,9 @@ void CMainFrame::HandleNotify(NotifyRecord& msg) {
 }
 
 void CMainFrame::OnClickNotify(NotifyRecord& msg) {
-#ifdef LUMORA_HAS_MESSAGE_BOX
     if (msg.sender != nullptr && std::strcmp(msg.sender->GetName(), "closebtn") == 0 &&
         CMessageBox::ShowMessage(m_hWnd, "您确定要退出软件吗？", "提示", MSGBOX_OKCANCEL) != 1)
         return;
-#endif
     WindowImplBase::OnClickNotify(msg);
 }
 

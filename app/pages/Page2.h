@@ -35,6 +35,8 @@ public:
     std::string GetMobileQRUrl() const;
     std::string GetMobileGjQRUrl() const;
 
+    DWORD GetLastQRRequest() const { return m_dwLastQRRequest; }
+
     // Puts the QR images found in the temporary folder on their buttons.
     void ShowQRCodes();
     int OnCustomMessage(UINT uMsg);
