@@ -62,6 +62,11 @@ int Shot(const xdrive::CXDisplay& display, const Args& args) {
     return xdrive::WritePng(args[0], image, strError) ? 0 : Fail(strError);
 }
 
+int Move(const xdrive::CXDisplay& display, const Args& args) {
+    display.MovePointer(Number(args[0]), Number(args[1]));
+    return 0;
+}
+
 int Click(const xdrive::CXDisplay& display, const Args& args) {
     display.Click(Number(args[0]), Number(args[1]));
     return 0;
@@ -97,6 +102,7 @@ const Command COMMANDS[] = {
     {"wait-window", 2, 2, WaitWindow, "wait-window CLASS TIMEOUT_MS   (prints XID X Y W H)"},
     {"wait-gone", 2, 2, WaitGone, "wait-gone CLASS TIMEOUT_MS"},
     {"shot", 1, 3, Shot, "shot FILE.png [CLASS [MARGIN]]"},
+    {"move", 2, 2, Move, "move X Y"},
     {"click", 2, 2, Click, "click X Y"},
     {"click-in", 3, 3, ClickIn, "click-in CLASS X Y"},
     {"close", 1, 1, Close, "close CLASS"},
