@@ -39,31 +39,11 @@ double SinceStart() {
 }
 
 // Notes each result before the frame consumes (and frees) it.
-LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* frame = reinterpret_cast<CMainFrame*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (frame == nullptr || msg < WM_USER)
-        return DefWindowProcA(hwnd, msg, wp, lp);
-    if (msg == WM_GETPTLINE_DONE)
+void Note(const MSG& msg) {
+    if (msg.message == WM_GETPTLINE_DONE)
         g_log.fetchDoneMs = SinceStart();
-    if (msg == WM_PTLINETEST_DONE && lp != 0) {
-        g_log.arrivals.push_back({SinceStart(), *reinterpret_cast<PtLineTestResult*>(lp)});
-    }
-    bool handled = false;
-    frame->HandleCustomMessage(msg, wp, lp, handled);
-    return 0;
-}
-
-HWND MakeFrameWindow(CMainFrame& frame) {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = FrameProc;
-    wc.lpszClassName = "LineRunMeasure";
-    RegisterClassExA(&wc);
-    HWND hwnd = CreateWindowExA(0, "LineRunMeasure", "Lumora", 0, 0, 0, 1, 1, nullptr, nullptr,
-                                nullptr, nullptr);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&frame));
-    frame.SetHWND(hwnd);
-    return hwnd;
+    if (msg.message == WM_PTLINETEST_DONE && msg.lParam != 0)
+        g_log.arrivals.push_back({SinceStart(), *reinterpret_cast<PtLineTestResult*>(msg.lParam)});
 }
 
 void RunUntilDone(CMainFrame& frame) {
@@ -72,6 +52,7 @@ void RunUntilDone(CMainFrame& frame) {
            frame.GetSpeedTestFinishCount() < frame.GetSpeedTestTotal()) {
         if (GetMessageA(&msg, nullptr, 0, 0) <= 0)
             return;
+        Note(msg);
         DispatchMessageA(&msg);
     }
 }
@@ -151,22 +132,25 @@ int main() {
         std::fprintf(stderr, "simulator: %s\n", sim.Error().c_str());
         return 1;
     }
-    g_pIdleThreadManager = new CIdleThreadManager();
-    CMainFrame frame;
-    HWND hwnd = MakeFrameWindow(frame);
-    double fetchAloneMs = TimeFetchAlone(frame, sim.SeedUrl());
+    double fetchAloneMs = 0;
     std::vector<std::string> order;
     {
+        CMainFrame probe;  // no window: only its fetch runs
+        fetchAloneMs = TimeFetchAlone(probe, sim.SeedUrl());
         std::lock_guard<std::mutex> guard(g_csPtLine);
         for (const PtLineEntry& e : g_lstPtLine)
             order.push_back(e.url);
-        g_lstPtLine = {{sim.SeedUrl(), -1}};
     }
+    SetSeedOverride(sim.SeedUrl());
+    InitWorkersAndLines();
     g_log.start = Clock::now();
-    frame.RefreshPtLine();
-    RunUntilDone(frame);
+    // Creating the window queues the fetch, as at start-up.
+    CMainFrame* pFrame = OpenMainWindow();
+    if (pFrame == nullptr)
+        return 1;
+    RunUntilDone(*pFrame);
     Report(HostConfigs(sim, profile), order, fetchAloneMs);
-    DestroyWindow(hwnd);
+    DestroyWindow(pFrame->GetHWND());
     ShutdownWorkers();
     return 0;
 }

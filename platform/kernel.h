@@ -51,6 +51,12 @@ int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharStr, int
                         LPSTR lpMultiByteStr, int cbMultiByte, LPCSTR lpDefaultChar,
                         LPBOOL lpUsedDefaultChar);
 
+// --- files ------------------------------------------------------------------
+// As the C runtime's: mode 0 asks whether the path exists, 2 whether it can be
+// written, 4 read, 6 both. 0 when it holds, else -1 with errno set (EINVAL
+// for a null path or another mode). The path is in the active code page.
+int _access(const char* pstrPath, int nMode);
+
 // --- debug output -----------------------------------------------------------
 // One write to standard error per call, converted to UTF-8, so lines written
 // by concurrent threads never mix.

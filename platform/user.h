@@ -505,6 +505,12 @@ BOOL SystemParametersInfoA(UINT uiAction, UINT uiParam, PVOID pvParam, UINT fWin
 BOOL SetPropA(HWND hWnd, LPCSTR lpString, HANDLE hData);
 HANDLE GetPropA(HWND hWnd, LPCSTR lpString);
 HANDLE RemovePropA(HWND hWnd, LPCSTR lpString);
+// Top-level windows of a thread, in creation order, until the callback
+// returns FALSE. FALSE when the thread has none or the callback stopped.
+typedef BOOL(CALLBACK* WNDENUMPROC)(HWND, LPARAM);
+BOOL EnumThreadWindows(DWORD dwThreadId, WNDENUMPROC lpfn, LPARAM lParam);
+// The window's class name, cut to nMaxCount - 1 bytes; its length, 0 for a bad window.
+int GetClassNameA(HWND hWnd, LPSTR lpClassName, int nMaxCount);
 #define GW_OWNER 4
 #define GW_CHILD 5
 // GW_OWNER: the owner of a top-level window; GW_CHILD: the first child.

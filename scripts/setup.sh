@@ -15,8 +15,8 @@ PACKAGES=(
   libcpp-httplib-dev
   # fonts (CJK fallback), X server for the x11 tests and the demo, tools
   fonts-wqy-microhei fonts-dejavu-core fontconfig xvfb x11-utils openbox xcompmgr curl python3 python3-pil
-  # xdg-open: the launcher opens lines with it; on a bare X display it runs $BROWSER
-  xdg-utils
+  # desktop integration: the URL opener and the desktop entry check
+  xdg-utils desktop-file-utils
 )
 
 missing=()

@@ -10,13 +10,13 @@
 #include "app/frame/MainMessages.h"
 #include "app/lines/PtLine.h"
 #include "app/lines/PtLineAnswer.h"
+#include "app/pages/Page1.h"
+#include "app/pages/Page2.h"
 #include "app/trace/Trace.h"
 #include "net/Endpoints.h"
 #include "net/HttpClient.h"
 #include "platform/kernel.h"
 #include "platform/wininet.h"
-
-CMainFrame* g_pMainFrame = nullptr;
 
 namespace {
 
@@ -50,20 +50,6 @@ std::string ProbeUrl(const std::string& url, DWORD dwTick) {
 
 }  // namespace
 
-CMainFrame::CMainFrame() {
-    g_pMainFrame = this;
-}
-
-CMainFrame::~CMainFrame() {
-    if (g_pMainFrame == this)
-        g_pMainFrame = nullptr;
-}
-
-void CMainFrame::SetPages(ILinePage* pPage1, IClientPage* pPage2) {
-    m_pPage1 = pPage1;
-    m_pPage2 = pPage2;
-}
-
 void CMainFrame::RefreshPtLine() {
     if (m_pPage1 != nullptr)
         m_pPage1->ShowWaiting();
@@ -73,7 +59,10 @@ void CMainFrame::RefreshPtLine() {
     job.proc = static_cast<IdleProc>(&CMainFrame::GetPtLine);
     job.client = this;
     job.window = GetHWND();
-    PostIdleJob(-1, job);
+    // Without a pool the fetch never runs: the page says so and offers the
+    // refresh button instead of waiting for ever.
+    if (PostIdleJob(-1, job) == 0 && m_pPage1 != nullptr)
+        m_pPage1->ShowFailure(CPage1::NO_LINE_TEXT);
 }
 
 int CMainFrame::GetPtLine(INT_PTR /*arg*/, LPARAM* /*lparam*/) {
@@ -155,20 +144,25 @@ int CMainFrame::TestPtLine(INT_PTR arg, LPARAM* lparam) {
 LRESULT CMainFrame::HandleCustomMessage(UINT uMsg, WPARAM wParam, LPARAM lParam,
                                         bool& /*bHandled*/) {
     if (uMsg == WM_GETPTLINE_DONE) {
-        if (PtLineSpeedTest() != 0)
+        int nStart = PtLineSpeedTest();
+        if (nStart != 0)
             TRACE_DEBUG("cannot test speed");
+        // No result will ever come: rather than wait for ever, the page asks
+        // for the connection and offers the refresh button.
+        if (nStart == 1 && m_pPage1 != nullptr)
+            m_pPage1->ShowFailure(CPage1::NO_CONNECTION_TEXT);
         return 0;
     }
     if (uMsg == WM_PTLINETEST_DONE)
         return OnSpeedTestResult(wParam, lParam);
-    return m_pPage2 != nullptr ? m_pPage2->HandleMessage(uMsg, wParam, lParam) : 0;
+    return m_pPage2 != nullptr ? m_pPage2->OnCustomMessage(uMsg) : 0;
 }
 
 // Traces as the message handler it belongs to.
 #define TRACE_HANDLER(...) \
     TraceDebug("CMainFrame::HandleCustomMessage", __FILE__, __LINE__, __VA_ARGS__)
 
-LRESULT CMainFrame::OnSpeedTestResult(WPARAM wParam, LPARAM lParam) {
+LRESULT CMainFrame::OnSpeedTestResult(WPARAM /*wParam*/, LPARAM lParam) {
     if (lParam == 0)
         return -1;
     PtLineTestResult result = *reinterpret_cast<PtLineTestResult*>(lParam);
@@ -185,8 +179,8 @@ LRESULT CMainFrame::OnSpeedTestResult(WPARAM wParam, LPARAM lParam) {
     } else {
         TRACE_HANDLER("ptline test fail.");
     }
-    int nPage1 = m_pPage1 != nullptr ? m_pPage1->OnSpeedTestResult() : 0;
-    // The record is freed by now, so the page gets no pointer to it.
-    int nPage2 = m_pPage2 != nullptr ? m_pPage2->HandleMessage(WM_PTLINETEST_DONE, wParam, 0) : 0;
+    // The page only asks whether there was a record; the copy answers that.
+    int nPage1 = m_pPage1 != nullptr ? m_pPage1->OnSpeedTestResult(&result) : 0;
+    int nPage2 = m_pPage2 != nullptr ? m_pPage2->OnCustomMessage(WM_PTLINETEST_DONE) : 0;
     return nPage1 | nPage2;
 }

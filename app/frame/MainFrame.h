@@ -1,26 +1,19 @@
-// The launcher's main window: owner of the line work and the speed-test state.
+// The launcher's main window: the two pages, the close confirmation and the line work.
 #pragma once
 
 #include <list>
 
-#include "app/frame/IClientPage.h"
-#include "app/frame/ILinePage.h"
 #include "app/lines/PtLineTestResult.h"
 #include "app/pool/IdleJob.h"
-#include "platform/user.h"
+#include "ui/frame/WindowImplBase.h"
 
-class CMainFrame : public IIdleTreadClient {
+class CPage1;
+class CPage2;
+
+class CMainFrame : public Orvik::WindowImplBase, public IIdleTreadClient {
 public:
     CMainFrame();
     ~CMainFrame() override;
-    CMainFrame(const CMainFrame&) = delete;
-    CMainFrame& operator=(const CMainFrame&) = delete;
-
-    // The native window results are posted to; the window base provides it
-    // once it exists.
-    HWND GetHWND() const { return m_hWnd; }
-    void SetHWND(HWND hWnd) { m_hWnd = hWnd; }
-    void SetPages(ILinePage* pPage1, IClientPage* pPage2);
 
     // UI thread: the line page waits and the line fetch is queued.
     void RefreshPtLine();
@@ -33,19 +26,41 @@ public:
     // Worker: probes the host in arg (a heap string it frees) and leaves a
     // heap PtLineTestResult in *lparam for the message's receiver.
     int TestPtLine(INT_PTR arg, LPARAM* lparam);
+    // UI thread: queues the download of both QR images from the first line host.
+    void GetMobileQRCode();
+    // Worker: arg is a heap list of the host and the two configured image
+    // URLs, freed here. The sum of both download results, -1 for a bad list.
+    int DownloadQRCodes(INT_PTR arg, LPARAM* lparam);
     // UI thread: the job results. Never sets bHandled.
-    LRESULT HandleCustomMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled);
+    LRESULT HandleCustomMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override;
 
     int GetSpeedTestTotal() const { return m_nSpeedTestTotal; }
     int GetSpeedTestFinishCount() const { return m_nSpeedTestFinishCount; }
     const std::list<PtLineTestResult>& GetTestResults() const { return m_lstTestResult; }
+    CPage1* GetPage1() const { return m_pPage1; }
+    CPage2* GetPage2() const { return m_pPage2; }
+
+    void OnClickNotify(Orvik::NotifyRecord& msg) override;
+
+protected:
+    const char* WindowClassName() const override { return "CMainFrame"; }
+    void OnFinalMessage(HWND hWnd) override;
+    Orvik::CUIString SkinFolder() override { return Orvik::CUIString(""); }
+    Orvik::CUIString SkinFile() override { return Orvik::CUIString("MainFrame.xml"); }
+    int SkinSourceKind() const override { return Orvik::SKIN_RESOURCE_ZIP; }
+    Orvik::CUIResName SkinResourceId() override { return Orvik::CUIResName(129); }
+    LRESULT OnDestroy(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override;
+    LRESULT OnCreate(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override;
+    void HandleNotify(Orvik::NotifyRecord& msg) override;
+    Orvik::CControlUI* CreateCustomControl(const char* pstrClass) override;
 
 private:
     LRESULT OnSpeedTestResult(WPARAM wParam, LPARAM lParam);
+    void ShowPage(bool bFirst);
+    void HandPagesTheirControls();
 
-    HWND m_hWnd = nullptr;
-    ILinePage* m_pPage1 = nullptr;
-    IClientPage* m_pPage2 = nullptr;
+    CPage1* m_pPage1 = nullptr;
+    CPage2* m_pPage2 = nullptr;
     int m_nSpeedTestTotal = 0;
     int m_nSpeedTestFinishCount = 0;
     std::list<PtLineTestResult> m_lstTestResult;

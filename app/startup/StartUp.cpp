@@ -11,13 +11,24 @@
 const std::string g_strExeDir = GetExeDir();
 CIdleThreadManager* g_pIdleThreadManager = nullptr;
 
+namespace {
+std::string g_strSeedOverride;
+}  // namespace
+
+void SetSeedOverride(const std::string& strUrl) {
+    g_strSeedOverride = strUrl;
+}
+
 void InitWorkersAndLines() {
     if (g_pIdleThreadManager == nullptr)
         g_pIdleThreadManager = new (std::nothrow) CIdleThreadManager();
     const std::vector<PtLineEntry>& seed = GetSeedPtLines();
     std::lock_guard<std::mutex> guard(g_csPtLine);
     g_lstPtLine.clear();
-    g_lstPtLine.insert(g_lstPtLine.end(), seed.begin(), seed.end());
+    if (!g_strSeedOverride.empty())
+        g_lstPtLine.push_back(PtLineEntry{g_strSeedOverride, -1});
+    else
+        g_lstPtLine.insert(g_lstPtLine.end(), seed.begin(), seed.end());
 }
 
 void ShutdownWorkers() {

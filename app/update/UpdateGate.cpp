@@ -5,19 +5,22 @@
 #include <mutex>
 
 #include "app/lines/PtLine.h"
+#include "app/msgbox/MessageBox.h"
 #include "app/update/DataManager.h"
+#include "platform/shell.h"
 
 namespace {
 
 const char PROMPT_TITLE[] = "Lumora-升级提示";
 
-// The skinned message box does not exist yet: until it does, the prompt
-// counts as closed without OK, so no download starts and the process ends.
-int DefaultPrompt(const std::string&, const std::string&) {
-    return 2;
+// No window exists yet, so the box has no owner.
+int DefaultPrompt(const std::string& strText, const std::string& strTitle) {
+    return CMessageBox::ShowMessage(nullptr, strText.c_str(), strTitle.c_str(), MSGBOX_OK);
 }
-// Opening URLs with the shell arrives with the shell services.
-void DefaultOpenUrl(const std::string&) {}
+// A failure to start the browser is not reported: the process ends either way.
+void DefaultOpenUrl(const std::string& strUrl) {
+    ShellExecuteA(nullptr, nullptr, strUrl.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
 void DefaultExit(int nCode) {
     std::exit(nCode);
 }

@@ -1,0 +1,64 @@
+// The main window's QR work: queuing the download and running it on a worker.
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "app/frame/MainFrame.h"
+#include "app/frame/MainMessages.h"
+#include "app/lines/PtLine.h"
+#include "app/pages/MakeHostUrl.h"
+#include "app/pages/Page2.h"
+#include "net/HttpClient.h"
+
+namespace {
+
+typedef std::vector<std::string> QRCodeJobArg;
+
+void FreeQRCodeArg(INT_PTR arg) {
+    delete reinterpret_cast<QRCodeJobArg*>(arg);
+}
+
+bool FirstPtLine(std::string& strUrl) {
+    std::lock_guard<std::mutex> guard(g_csPtLine);
+    if (g_lstPtLine.empty())
+        return false;
+    strUrl = g_lstPtLine.front().url;
+    return true;
+}
+
+// Without a temporary folder there is nowhere to keep the image.
+int DownloadTo(const std::string& strUrl, const std::string& strPath) {
+    return strPath.empty() ? -1 : HttpDownload(strUrl.c_str(), strPath.c_str());
+}
+
+}  // namespace
+
+void CMainFrame::GetMobileQRCode() {
+    std::string strHost;
+    if (!FirstPtLine(strHost))
+        return;
+    auto* pArg = new QRCodeJobArg{strHost};
+    pArg->push_back(m_pPage2 != nullptr ? m_pPage2->GetMobileQRUrl() : std::string());
+    pArg->push_back(m_pPage2 != nullptr ? m_pPage2->GetMobileGjQRUrl() : std::string());
+    IdleJob job;
+    job.msg = WM_GETQRCODE_DONE;
+    job.name = "CMainFrame::GetMobileQRCode";
+    job.proc = static_cast<IdleProc>(&CMainFrame::DownloadQRCodes);
+    job.client = this;
+    job.arg = reinterpret_cast<INT_PTR>(pArg);
+    job.window = GetHWND();
+    job.pfnFreeArg = FreeQRCodeArg;
+    PostIdleJob(-1, job);
+}
+
+int CMainFrame::DownloadQRCodes(INT_PTR arg, LPARAM* /*lparam*/) {
+    if (arg == 0)
+        return -1;
+    QRCodeJobArg list = *reinterpret_cast<QRCodeJobArg*>(arg);
+    FreeQRCodeArg(arg);
+    if (list.size() != 3)
+        return -1;
+    int r1 = DownloadTo(MakeHostUrl(list[1], list[0]), CPage2::MobileQRPath());
+    int r2 = DownloadTo(MakeHostUrl(list[2], list[0]), CPage2::MobileGjQRPath());
+    return r1 + r2;
+}

@@ -1,0 +1,49 @@
+// The launcher's start-up body: every step from the program module to the pool's teardown.
+#include <new>
+
+#include "app/frame/MainFrame.h"
+#include "app/startup/StartUp.h"
+#include "app/trace/Trace.h"
+#include "app/update/UpdateGate.h"
+#include "ui/markup/SkinStore.h"
+#include "ui/window/WindowHostUI.h"
+
+namespace {
+
+// WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU
+const DWORD MAIN_WINDOW_STYLE = 0x96C80000;
+const DWORD MAIN_WINDOW_EX_STYLE = 0x100;  // WS_EX_WINDOWEDGE
+
+}  // namespace
+
+CMainFrame* OpenMainWindow() {
+    CMainFrame* pFrame = new (std::nothrow) CMainFrame();
+    if (pFrame == nullptr)
+        return nullptr;
+    if (pFrame->Create(nullptr, "Lumora", MAIN_WINDOW_STYLE, MAIN_WINDOW_EX_STYLE, CW_USEDEFAULT,
+                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT) == nullptr) {
+        TRACE_DEBUG("cannot create the main window");
+        // A window that got as far as its final message took the object with it.
+        if (g_pMainFrame == pFrame)
+            delete pFrame;
+        return nullptr;
+    }
+    pFrame->CenterWindow();
+    return pFrame;
+}
+
+int RunLauncher(HINSTANCE hInstance, const WindowOpenHook& onWindowOpen) {
+    Orvik::CSkinStore::SetProgramModule(hInstance);
+    Orvik::CSkinStore::SetSkinPath(GetDefaultSkinFolder().c_str());
+    InitWorkersAndLines();
+    CheckUpdateAtStart();
+    // Without a window there is nothing to wait for; the pool still goes in order.
+    CMainFrame* pFrame = OpenMainWindow();
+    if (pFrame != nullptr) {
+        if (onWindowOpen)
+            onWindowOpen(pFrame->GetHWND());
+        Orvik::CWindowHostUI::MessageLoop();
+    }
+    ShutdownWorkers();
+    return 0;
+}

@@ -1,0 +1,58 @@
+// ShellExecuteA: web addresses go to the desktop's opener, everything else is refused.
+#include <cerrno>
+#include <mutex>
+#include <string>
+
+#include "platform/kernel.h"
+#include "platform/shell.h"
+#include "platform/shell/detached_process.h"
+#include "platform/shell/shell_url.h"
+
+namespace {
+
+const char DEFAULT_OPENER[] = "xdg-open";
+
+std::mutex g_csOpener;
+std::string g_strOpener = DEFAULT_OPENER;
+
+std::string OpenerProgram() {
+    std::lock_guard<std::mutex> guard(g_csOpener);
+    return g_strOpener;
+}
+
+HINSTANCE ShellResult(INT_PTR nCode) {
+    return reinterpret_cast<HINSTANCE>(nCode);
+}
+
+void TraceShell(const char* pstrWhat, const char* pstrFile) {
+    std::string line = std::string("ShellExecuteA: ") + pstrWhat + " [" +
+                       (pstrFile != nullptr ? pstrFile : "(null)") + "]\n";
+    OutputDebugStringA(line.c_str());
+}
+
+}  // namespace
+
+void platform::SetShellOpenProgram(const char* pstrPath) {
+    std::lock_guard<std::mutex> guard(g_csOpener);
+    g_strOpener = pstrPath != nullptr ? pstrPath : DEFAULT_OPENER;
+}
+
+HINSTANCE ShellExecuteA(HWND /*hwnd*/, LPCSTR lpOperation, LPCSTR lpFile, LPCSTR /*lpParameters*/,
+                        LPCSTR /*lpDirectory*/, INT /*nShowCmd*/) {
+    if (!platform::shell::IsOpenVerb(lpOperation)) {
+        TraceShell("refused verb", lpOperation);
+        return ShellResult(SE_ERR_NOASSOC);
+    }
+    if (!platform::shell::IsOpenableUrl(lpFile)) {
+        TraceShell("refused, not a web address", lpFile);
+        return ShellResult(SE_ERR_NOASSOC);
+    }
+    std::string strUrl = platform::AnsiToUtf8(lpFile);
+    std::string strProgram = OpenerProgram();
+    int nErr = platform::shell::SpawnDetached(strProgram.c_str(), strUrl.c_str());
+    if (nErr != 0) {
+        TraceShell("the opener could not be started for", lpFile);
+        return ShellResult(nErr == ENOMEM || nErr == EAGAIN ? SE_ERR_OOM : SE_ERR_FNF);
+    }
+    return ShellResult(42);
+}

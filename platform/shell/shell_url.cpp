@@ -1,0 +1,46 @@
+// Which texts the shell agrees to open: web addresses only.
+#include "platform/shell/shell_url.h"
+
+#include <strings.h>
+
+#include <cstring>
+#include <initializer_list>
+
+namespace platform::shell {
+
+namespace {
+
+bool HasControlByte(const char* pstr) {
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(pstr); *p != 0; ++p) {
+        if (*p < 0x20 || *p == 0x7F)
+            return true;
+    }
+    return false;
+}
+
+// Length of the scheme prefix when the text starts with one we open, else 0.
+size_t WebSchemeLength(const char* pstrUrl) {
+    for (const char* pstrScheme : {"http://", "https://"}) {
+        size_t n = std::strlen(pstrScheme);
+        if (strncasecmp(pstrUrl, pstrScheme, n) == 0)
+            return n;
+    }
+    return 0;
+}
+
+}  // namespace
+
+bool IsOpenableUrl(const char* pstrUrl) {
+    if (pstrUrl == nullptr)
+        return false;
+    size_t nScheme = WebSchemeLength(pstrUrl);
+    // A newline or escape sequence has no place in an address and would
+    // garble the opener's own command lines.
+    return nScheme != 0 && pstrUrl[nScheme] != '\0' && !HasControlByte(pstrUrl);
+}
+
+bool IsOpenVerb(const char* pstrVerb) {
+    return pstrVerb == nullptr || std::strcmp(pstrVerb, "open") == 0;
+}
+
+}  // namespace platform::shell

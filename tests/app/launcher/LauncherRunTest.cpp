@@ -1,0 +1,38 @@
+// The whole start-up body in-process: the window opens centred, the loop runs, the pool goes.
+#include "app/launcher/LauncherFixture.h"
+
+using namespace launchertest;
+
+namespace {
+
+class LauncherRun : public CLauncherTest {};
+
+}  // namespace
+
+TEST_F(LauncherRun, OpensTheCentredMainWindowAndReturnsZeroOnceItIsGone) {
+    SimProfile profile = SimProfile::Default().WithEphemeralPorts();
+    StartSim(profile);
+    testsupport::CCaptureStderr quiet;
+    HWND hSeen = nullptr;
+    RECT rcSeen{};
+    int nResult = RunLauncher(nullptr, [&](HWND hWnd) {
+        hSeen = hWnd;
+        GetWindowRect(hWnd, &rcSeen);
+        EXPECT_NE(g_pIdleThreadManager, nullptr);
+        EXPECT_NE(g_pMainFrame, nullptr);
+        char szTitle[64] = {};
+        GetWindowTextA(hWnd, szTitle, sizeof szTitle);
+        EXPECT_STREQ(szTitle, "Lumora");
+        // Closing by other means than the close button asks nothing.
+        PostMessageA(hWnd, WM_CLOSE, 0, 0);
+    });
+    EXPECT_EQ(nResult, 0);
+    ASSERT_NE(hSeen, nullptr);
+    EXPECT_FALSE(IsWindow(hSeen));
+    EXPECT_EQ(g_pMainFrame, nullptr);  // the object went with its window
+    EXPECT_EQ(g_pIdleThreadManager, nullptr);
+    EXPECT_EQ(rcSeen.right - rcSeen.left, 680);
+    EXPECT_EQ(rcSeen.bottom - rcSeen.top, 480);
+    EXPECT_EQ(rcSeen.left, (1024 - 680) / 2);
+    EXPECT_EQ(rcSeen.top, (728 - 480) / 2);
+}
