@@ -88,8 +88,13 @@ bool WaitFor(const std::function<bool()>& check, int timeoutMs) {
 }
 
 CXDisplay::~CXDisplay() {
+    Close();
+}
+
+void CXDisplay::Close() {
     if (m_pDisplay != nullptr)
         XCloseDisplay(m_pDisplay);
+    m_pDisplay = nullptr;
 }
 
 bool CXDisplay::Open(const char* pstrDisplay, std::string& strError) {
@@ -104,7 +109,11 @@ bool CXDisplay::Open(const char* pstrDisplay, std::string& strError) {
         strError = "the X server has no XTest extension";
         return false;
     }
-    XSetErrorHandler(IgnoreErrors);
+    // Keep a handler the program installed itself; replace only Xlib's, which exits.
+    XErrorHandler previous = XSetErrorHandler(nullptr);
+    XErrorHandler xlibDefault = XSetErrorHandler(previous);
+    if (previous == xlibDefault)
+        XSetErrorHandler(IgnoreErrors);
     return true;
 }
 

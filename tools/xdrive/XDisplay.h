@@ -42,6 +42,8 @@ public:
 
     // A null name opens $DISPLAY.
     bool Open(const char* pstrDisplay, std::string& strError);
+    // Ends the connection; a server that is about to go must see it closed first.
+    void Close();
     ScreenRect Screen() const;
 
     // The first viewable window whose WM_CLASS names strClass, among the root's children and,
