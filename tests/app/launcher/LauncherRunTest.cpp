@@ -23,8 +23,9 @@ TEST_F(LauncherRun, OpensTheCentredMainWindowAndReturnsZeroOnceItIsGone) {
         char szTitle[64] = {};
         GetWindowTextA(hWnd, szTitle, sizeof szTitle);
         EXPECT_STREQ(szTitle, "Lumora");
-        // Closing by other means than the close button asks nothing.
-        PostMessageA(hWnd, WM_CLOSE, 0, 0);
+        // Escape closes the window without asking, as every way but the close button does.
+        platform::headless::PressKey(VK_ESCAPE);
+        platform::headless::ReleaseKey(VK_ESCAPE);
     });
     EXPECT_EQ(nResult, 0);
     ASSERT_NE(hSeen, nullptr);
