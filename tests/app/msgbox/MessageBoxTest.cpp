@@ -37,7 +37,7 @@ POINT Centre(const RECT& rc) {
     return POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
 }
 
-class MessageBoxTest : public ::testing::Test {
+class SkinnedMessageBoxTest : public ::testing::Test {
 protected:
     void TearDown() override {
         EXPECT_EQ(FindTopLevel("CMessageBox"), nullptr);  // the box went with its answer
@@ -54,7 +54,7 @@ int RunBox(msgboxtest::CModalScript& script, HWND hOwner, const char* pstrText,
     return nResult;
 }
 
-TEST_F(MessageBoxTest, EachButtonGivesItsAnswer) {
+TEST_F(SkinnedMessageBoxTest, EachButtonGivesItsAnswer) {
     struct Case {
         int nType;
         const char* pstrButton;
@@ -74,7 +74,7 @@ TEST_F(MessageBoxTest, EachButtonGivesItsAnswer) {
     }
 }
 
-TEST_F(MessageBoxTest, TypesChooseTheButtonsAndOnlyTheCloseButtonStaysInTheCaption) {
+TEST_F(SkinnedMessageBoxTest, TypesChooseTheButtonsAndOnlyTheCloseButtonStaysInTheCaption) {
     struct Case {
         int nType;
         bool bCancel;
@@ -90,6 +90,9 @@ TEST_F(MessageBoxTest, TypesChooseTheButtonsAndOnlyTheCloseButtonStaysInTheCapti
                 EXPECT_FALSE(Visible(hBox, pstrHidden)) << pstrHidden;
             EXPECT_EQ(BoxControl(hBox, "systembtn_layout")->GetFixedWidth(), 16);
             EXPECT_TRUE(BoxControl(hBox, "btn_ok")->IsFocused());
+            std::filesystem::create_directories("msgbox_output");
+            std::string strPng = "msgbox_output/type" + std::to_string(c.nType) + ".png";
+            EXPECT_TRUE(headless::SaveWindowPng(hBox, strPng.c_str()));
             ClickControl(hBox, "btn_ok");
         });
         EXPECT_EQ(RunBox(script, nullptr, "t", "c", c.nType), 1);
@@ -97,7 +100,7 @@ TEST_F(MessageBoxTest, TypesChooseTheButtonsAndOnlyTheCloseButtonStaysInTheCapti
     }
 }
 
-TEST_F(MessageBoxTest, EnterAndEscapeDoNotClose) {
+TEST_F(SkinnedMessageBoxTest, EnterAndEscapeDoNotClose) {
     msgboxtest::CModalScript script;
     script
         .Then([](HWND hBox) {
@@ -114,7 +117,7 @@ TEST_F(MessageBoxTest, EnterAndEscapeDoNotClose) {
     EXPECT_EQ(script.StepsRun(), 3);
 }
 
-TEST_F(MessageBoxTest, OwnerIsDisabledWhileTheBoxRunsThenEnabledAndFocused) {
+TEST_F(SkinnedMessageBoxTest, OwnerIsDisabledWhileTheBoxRunsThenEnabledAndFocused) {
     HWND hOwner = CreateOwner();
     bool bEnabledInside = true;
     POINT ptBox = {}, ptOwner = {};
@@ -137,7 +140,7 @@ TEST_F(MessageBoxTest, OwnerIsDisabledWhileTheBoxRunsThenEnabledAndFocused) {
     DestroyWindow(hOwner);
 }
 
-TEST_F(MessageBoxTest, WithoutOwnerTheBoxIsCentredOnTheWorkArea) {
+TEST_F(SkinnedMessageBoxTest, WithoutOwnerTheBoxIsCentredOnTheWorkArea) {
     RECT rcBox{};
     msgboxtest::CModalScript script;
     script.Then([&](HWND hBox) {
@@ -152,7 +155,7 @@ TEST_F(MessageBoxTest, WithoutOwnerTheBoxIsCentredOnTheWorkArea) {
     EXPECT_NEAR(pt.y, 380, 1);
 }
 
-TEST_F(MessageBoxTest, QuitEndsTheBoxWithZeroAndIsPostedAgain) {
+TEST_F(SkinnedMessageBoxTest, QuitEndsTheBoxWithZeroAndIsPostedAgain) {
     HWND hOwner = CreateOwner();
     msgboxtest::CModalScript script;
     script.Then([](HWND) { PostQuitMessage(7); });
@@ -164,7 +167,7 @@ TEST_F(MessageBoxTest, QuitEndsTheBoxWithZeroAndIsPostedAgain) {
     DestroyWindow(hOwner);
 }
 
-TEST_F(MessageBoxTest, TextAndCaptionShowInTheSkin) {
+TEST_F(SkinnedMessageBoxTest, TextAndCaptionShowInTheSkin) {
     const char* pstrText = "检测到新版本[1.0.7]，当前版本[1.0.6]， 请点击确定下载使用新版！";
     const char* pstrCaption = "Lumora-升级提示";
     std::string strText, strTitle;
