@@ -10,7 +10,9 @@
 class CPage1;
 class CPage2;
 
-class CMainFrame : public Orvik::WindowImplBase, public IIdleTreadClient {
+// The job base comes first: the pool calls the frame's job operations through
+// member pointers of IIdleTreadClient, which must find the object at its start.
+class CMainFrame : public IIdleTreadClient, public Orvik::WindowImplBase {
 public:
     CMainFrame();
     ~CMainFrame() override;

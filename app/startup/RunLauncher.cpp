@@ -40,9 +40,17 @@ int RunLauncher(HINSTANCE hInstance, const WindowOpenHook& onWindowOpen) {
     // Without a window there is nothing to wait for; the pool still goes in order.
     CMainFrame* pFrame = OpenMainWindow();
     if (pFrame != nullptr) {
+        HWND hWnd = pFrame->GetHWND();
         if (onWindowOpen)
-            onWindowOpen(pFrame->GetHWND());
+            onWindowOpen(hWnd);
         Orvik::CWindowHostUI::MessageLoop();
+        // A quit posted from elsewhere ends the loop with the window still
+        // open: it goes now, before the pool its jobs run on.
+        if (::IsWindow(hWnd)) {
+            ::DestroyWindow(hWnd);
+            MSG msg;
+            ::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+        }
     }
     ShutdownWorkers();
     return 0;

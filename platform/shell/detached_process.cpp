@@ -29,6 +29,9 @@ namespace {
         if (fdNull != STDIN_FILENO)
             close(fdNull);
     }
+    // The browser must not inherit the launcher's sockets and files; the
+    // report pipe is close-on-exec already, so it still reports a failure.
+    close_range(STDERR_FILENO + 1, ~0U, CLOSE_RANGE_CLOEXEC);
     execvp(argv[0], argv);
     ReportAndExit(fdReport, errno);
 }

@@ -22,7 +22,9 @@ namespace testsupport {
 // with a bounded poll instead of sleeping.
 class CShellRecorder {
 public:
-    CShellRecorder() {
+    // pstrBefore: a shell line the opener runs first ("$0" is the script,
+    // beside the log).
+    explicit CShellRecorder(const char* pstrBefore = "") {
         char dir[] = "/tmp/lumora-shell-XXXXXX";
         m_strDir = mkdtemp(dir) != nullptr ? dir : "";
         m_strLog = m_strDir + "/calls.log";
@@ -32,8 +34,9 @@ public:
         m_fdRead = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
         m_fdKeep = open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
         m_strScript = m_strDir + "/opener.sh";
-        std::ofstream(m_strScript) << "#!/bin/sh\nprintf '%s|%s\\n' \"$#\" \"$1\" >> '" << m_strLog
-                                   << "'\nprintf x 1<> '" << fifo << "'\n";
+        std::ofstream(m_strScript) << "#!/bin/sh\n"
+                                   << pstrBefore << "\nprintf '%s|%s\\n' \"$#\" \"$1\" >> '"
+                                   << m_strLog << "'\nprintf x 1<> '" << fifo << "'\n";
         chmod(m_strScript.c_str(), 0700);
         platform::SetShellOpenProgram(m_strScript.c_str());
     }

@@ -37,3 +37,20 @@ TEST_F(LauncherRun, OpensTheCentredMainWindowAndReturnsZeroOnceItIsGone) {
     EXPECT_EQ(rcSeen.left, (1024 - 680) / 2);
     EXPECT_EQ(rcSeen.top, (728 - 480) / 2);
 }
+
+TEST_F(LauncherRun, AQuitFromElsewhereStillTakesTheWindowDownBeforeThePool) {
+    StartSim(SimProfile::Default().WithEphemeralPorts());
+    testsupport::CCaptureStderr quiet;
+    HWND hSeen = nullptr;
+    EXPECT_EQ(RunLauncher(nullptr,
+                          [&](HWND hWnd) {
+                              hSeen = hWnd;
+                              PostQuitMessage(3);
+                          }),
+              0);
+    EXPECT_FALSE(IsWindow(hSeen));
+    EXPECT_EQ(g_pMainFrame, nullptr);
+    EXPECT_EQ(g_pIdleThreadManager, nullptr);
+    MSG msg;
+    EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));  // nothing left behind
+}

@@ -90,8 +90,11 @@ void LauncherTrimmedSkin::RunLinePage(const Skin& skin, CMainFrame& owner,
     }
     page.OnSpeedTestResult(nullptr);
     page.ShowFailure(CPage1::NO_LINE_TEXT);
-    auto* pRows = static_cast<Orvik::CContainerUI*>(FindIn(host, pRoot, "layout_ptline"));
+    Orvik::CControlUI* pList = FindIn(host, pRoot, "layout_ptline");
+    auto* pRows =
+        pList != nullptr ? static_cast<Orvik::CContainerUI*>(pList->AsType("Container")) : nullptr;
     if (skin.nRows >= 0) {
+        ASSERT_NE(pRows, nullptr);
         EXPECT_EQ(pRows->GetCount(), skin.nRows);
     }
     Orvik::NotifyRecord click;

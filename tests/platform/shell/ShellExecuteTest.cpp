@@ -2,10 +2,14 @@
 #include "platform/shell.h"
 
 #include <errno.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "support/CaptureStderr.h"
@@ -115,6 +119,26 @@ TEST_F(ShellExecuteTest, ManyOpensLeaveNoZombie) {
         EXPECT_GT(Open(("http://h.test/" + std::to_string(i)).c_str()), 32);
     EXPECT_TRUE(NoChildLeft());
     EXPECT_EQ(m_recorder.WaitForCalls(8).size(), 8u);
+}
+
+TEST(ShellExecuteDescriptors, TheOpenerInheritsNoDescriptorButTheStandardOnes) {
+    // The opener lists its shell's descriptors beside its log.
+    testsupport::CShellRecorder recorder("ls /proc/$$/fd > \"$(dirname \"$0\")/fds\"");
+    ASSERT_TRUE(recorder.Ready());
+    const int LEAK_FD = 200;               // above what the shell uses for its script
+    int fd = open("/dev/null", O_RDONLY);  // deliberately without close-on-exec
+    ASSERT_EQ(dup2(fd, LEAK_FD), LEAK_FD);
+    close(fd);
+    EXPECT_GT(Open("http://h.test/"), 32);
+    close(LEAK_FD);
+    ASSERT_EQ(recorder.WaitForCalls(1).size(), 1u);
+    std::ifstream in(recorder.Dir() + "/fds");
+    std::vector<std::string> fds;
+    for (std::string strFd; in >> strFd;)
+        fds.push_back(strFd);
+    for (const char* pstrStd : {"0", "1", "2"})
+        EXPECT_NE(std::find(fds.begin(), fds.end(), pstrStd), fds.end()) << pstrStd;
+    EXPECT_EQ(std::find(fds.begin(), fds.end(), std::to_string(LEAK_FD)), fds.end());
 }
 
 }  // namespace
