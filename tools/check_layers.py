@@ -8,7 +8,8 @@ Only the top-level platform/*.h headers are public, and each backend's own
 platform/backends/<name>/<name>.h is public to the programs (tests, bench,
 tools, fuzz, app/main) but not to the libraries: other platform/<sub>/ headers
 are for platform/ itself and for the tests under tests/platform/ and tests/x11/.
-X11 headers appear only in platform/backends/x11/ and its tests (tests/x11/),
+X11 headers appear only in platform/backends/x11/, its tests (tests/x11/) and
+the window-driving tool tools/xdrive/,
 pixman, FreeType and fontconfig only in platform/gdi/, libcurl only in net/.
 
 With --self-test, runs the rules over made-up files and checks each verdict.
@@ -47,6 +48,10 @@ INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 PLATFORM_TESTS = ("tests/platform/", "tests/x11/")
 
 
+# Besides the backend, its tests and the tool that drives windows from outside.
+X11_USERS = ("platform/backends/x11/", "tests/x11/", "tools/xdrive/")
+
+
 # Programs choose and drive a backend; the libraries never see one.
 BACKEND_USERS = ("tests/", "bench/", "tools/", "fuzz/", "app/main/")
 
@@ -77,7 +82,7 @@ def layer_problems(rel, header):
 
 def native_problems(rel, header):
     """Angle-bracket includes of native libraries outside their one folder."""
-    if X11.match(header) and not rel.startswith(("platform/backends/x11/", "tests/x11/")):
+    if X11.match(header) and not rel.startswith(X11_USERS):
         return [f"X11 header {header} outside platform/backends/x11/"]
     if DRAWING.match(header) and not rel.startswith("platform/gdi/"):
         return [f"drawing library header {header} outside platform/gdi/"]
@@ -136,6 +141,8 @@ SELF_TEST = [
     ("platform/user/backend.cpp", "#include <X11/Xlib.h>", True),
     ("platform/backends/x11/x11_backend.cpp", "#include <X11/Xlib.h>", False),
     ("tests/x11/X.cpp", "#include <X11/Xlib.h>", False),
+    ("tools/xdrive/XDisplay.cpp", "#include <X11/Xlib.h>", False),
+    ("tools/view/X.cpp", "#include <X11/Xlib.h>", True),
     ("tests/ui/X.cpp", "#include <X11/Xlib.h>", True),
     ("app/main/WinMain.cpp", '#include "platform/backends/x11/x11.h"', False),
     ("platform/gdi.h", "#include <pixman.h>", True),
