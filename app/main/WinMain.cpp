@@ -4,8 +4,8 @@
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, LPSTR /*lpCmdLine*/,
                    int /*nShowCmd*/) {
-    // A display that is named but cannot be opened ends the program before anything else.
-    if (platform::x11::ChooseDisplayBackend("lumora") == platform::x11::DisplayChoice::Failed)
-        return 1;
+    // Without a display nobody could see or close the window: say so and end
+    // before anything else starts.
+    platform::x11::RequireDisplay("lumora");
     return RunLauncher(hInstance);
 }

@@ -16,6 +16,7 @@ struct Outcome {
     std::string output;
 };
 
+// An empty display name counts as no display at all.
 Outcome RunWithDisplay(const std::string& program, const std::string& display) {
     std::string command = "DISPLAY='" + display + "' '" + program + "' 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
@@ -37,6 +38,13 @@ TEST(DisplayChoice, LauncherWithAnUnopenableDisplayPrintsOneLineAndExits1) {
     EXPECT_EQ(outcome.exitCode, 1);
     EXPECT_NE(outcome.output.find("cannot open X display \":65001\""), std::string::npos)
         << outcome.output;
+    EXPECT_EQ(std::count(outcome.output.begin(), outcome.output.end(), '\n'), 1) << outcome.output;
+}
+
+TEST(DisplayChoice, LauncherWithoutADisplaySaysSoAndExits1) {
+    Outcome outcome = RunWithDisplay(LUMORA_LAUNCHER_PATH, "");
+    EXPECT_EQ(outcome.exitCode, 1);
+    EXPECT_NE(outcome.output.find("lumora: no X display"), std::string::npos) << outcome.output;
     EXPECT_EQ(std::count(outcome.output.begin(), outcome.output.end(), '\n'), 1) << outcome.output;
 }
 
