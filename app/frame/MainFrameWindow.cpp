@@ -7,6 +7,7 @@
 #include "app/msgbox/MessageBox.h"
 #include "app/pages/Page1.h"
 #include "app/pages/Page2.h"
+#include "app/startup/StartUp.h"
 #include "ui/controls/ControlUI.h"
 
 using namespace Orvik;
@@ -105,5 +106,9 @@ LRESULT CMainFrame::OnDestroy(UINT, WPARAM, LPARAM, bool& bHandled) {
 
 void CMainFrame::OnFinalMessage(HWND hWnd) {
     WindowImplBase::OnFinalMessage(hWnd);
-    delete this;
+    // Nothing reaches the main window once its window is gone, but probes may
+    // still be queued on this object: it goes once the pool has.
+    if (g_pMainFrame == this)
+        g_pMainFrame = nullptr;
+    DeleteAfterWorkers(this);
 }

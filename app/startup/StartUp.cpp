@@ -1,7 +1,9 @@
 // Start-up and shutdown steps shared by the entry point and the tests.
 #include "app/startup/StartUp.h"
 
+#include <memory>
 #include <new>
+#include <vector>
 
 #include "app/lines/PtLine.h"
 #include "app/pool/IdleThreadManager.h"
@@ -13,6 +15,8 @@ CIdleThreadManager* g_pIdleThreadManager = nullptr;
 
 namespace {
 std::string g_strSeedOverride;
+// Job clients whose windows are gone, kept until no worker can reach them.
+std::vector<std::unique_ptr<IIdleTreadClient>> g_lstRetiredClients;
 }  // namespace
 
 void SetSeedOverride(const std::string& strUrl) {
@@ -40,7 +44,15 @@ void ShutdownWorkers() {
     HttpStopAll();
     delete g_pIdleThreadManager;
     g_pIdleThreadManager = nullptr;
+    g_lstRetiredClients.clear();
     HttpAllowTransfers();
+}
+
+void DeleteAfterWorkers(IIdleTreadClient* pClient) {
+    if (g_pIdleThreadManager == nullptr)
+        delete pClient;
+    else
+        g_lstRetiredClients.emplace_back(pClient);
 }
 
 std::string GetDefaultSkinFolder() {

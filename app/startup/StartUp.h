@@ -8,6 +8,7 @@
 
 class CIdleThreadManager;
 class CMainFrame;
+class IIdleTreadClient;
 
 // Folder of the program file, ending in "/", computed before the entry point.
 extern const std::string g_strExeDir;
@@ -23,6 +24,9 @@ void SetSeedOverride(const std::string& strUrl);
 // refused until the pool is gone) so running jobs finish at once; queued ones
 // are dropped.
 void ShutdownWorkers();
+// Deletes an object that jobs run on: at once when there is no pool, else
+// once the pool has stopped, since queued and running jobs still name it.
+void DeleteAfterWorkers(IIdleTreadClient* pClient);
 // The skin folder beside the program.
 std::string GetDefaultSkinFolder();
 

@@ -10,6 +10,11 @@
 
 namespace {
 
+// Pictures for review go beside the test programs, never into the source tree.
+std::string OutputDir() {
+    return std::string(LUMORA_BIN_DIR) + "/msgbox_output";
+}
+
 using msgboxtest::BoxControl;
 using msgboxtest::ClickControl;
 using msgboxtest::FindTopLevel;
@@ -90,8 +95,8 @@ TEST_F(SkinnedMessageBoxTest, TypesChooseTheButtonsAndOnlyTheCloseButtonStaysInT
                 EXPECT_FALSE(Visible(hBox, pstrHidden)) << pstrHidden;
             EXPECT_EQ(BoxControl(hBox, "systembtn_layout")->GetFixedWidth(), 16);
             EXPECT_TRUE(BoxControl(hBox, "btn_ok")->IsFocused());
-            std::filesystem::create_directories("msgbox_output");
-            std::string strPng = "msgbox_output/type" + std::to_string(c.nType) + ".png";
+            std::filesystem::create_directories(OutputDir());
+            std::string strPng = OutputDir() + "/type" + std::to_string(c.nType) + ".png";
             EXPECT_TRUE(headless::SaveWindowPng(hBox, strPng.c_str()));
             ClickControl(hBox, "btn_ok");
         });
@@ -177,8 +182,8 @@ TEST_F(SkinnedMessageBoxTest, TextAndCaptionShowInTheSkin) {
         strText = BoxControl(hBox, "txt_normalmsg")->GetText().GetData();
         strTitle = BoxControl(hBox, "title")->GetText().GetData();
         GetWindowTextA(hBox, szWindowText, sizeof szWindowText);
-        std::filesystem::create_directories("msgbox_output");
-        EXPECT_TRUE(headless::SaveWindowPng(hBox, "msgbox_output/update-prompt.png"));
+        std::filesystem::create_directories(OutputDir());
+        EXPECT_TRUE(headless::SaveWindowPng(hBox, (OutputDir() + "/update-prompt.png").c_str()));
         ClickControl(hBox, "btn_ok");
     });
     EXPECT_EQ(RunBox(script, nullptr, pstrText, pstrCaption, MSGBOX_OK), 1);
