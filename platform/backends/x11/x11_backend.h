@@ -46,6 +46,8 @@ public:
 private:
     WindowRecord* Find(HWND hwnd);
     WindowRecord* FindX(Window xid);
+    // The window handle of an X window of ours, or null; takes the lock.
+    HWND HwndOfX(Window xid);
     bool BuildXWindow(WindowRecord& record);
     void DropXWindow(WindowRecord& record);
     void SetProperties(const WindowRecord& record);

@@ -108,12 +108,7 @@ void X11Backend::Handle(XEvent& event) {
 void X11Backend::OnMotion(const XMotionEvent& motion) {
     XMotionEvent e = motion;
     SkipQueuedMotion(m_connection->Dpy(), e);
-    HWND hwnd = nullptr;
-    {
-        std::lock_guard<std::recursive_mutex> guard(m_lock);
-        WindowRecord* record = FindX(e.window);
-        hwnd = record != nullptr ? record->hwnd : nullptr;
-    }
+    HWND hwnd = HwndOfX(e.window);
     if (hwnd != nullptr)
         Emit(PointerEvent(NativeEventKind::PointerMotion, hwnd, e.x, e.y, e.x_root, e.y_root,
                           e.state));
@@ -151,12 +146,7 @@ void X11Backend::OnButton(const XButtonEvent& e, bool press) {
 void X11Backend::OnKey(XKeyEvent& e, bool press) {
     if (!press && IsAutoRepeat(m_connection->Dpy(), e))
         return;
-    HWND hwnd = nullptr;
-    {
-        std::lock_guard<std::recursive_mutex> guard(m_lock);
-        WindowRecord* record = FindX(e.window);
-        hwnd = record != nullptr ? record->hwnd : nullptr;
-    }
+    HWND hwnd = HwndOfX(e.window);
     if (hwnd == nullptr)
         return;
     NativeEvent out;
@@ -179,12 +169,7 @@ void X11Backend::OnExpose(const XExposeEvent& e) {
         damage.right = std::max<LONG>(damage.right, more.xexpose.x + more.xexpose.width);
         damage.bottom = std::max<LONG>(damage.bottom, more.xexpose.y + more.xexpose.height);
     }
-    HWND hwnd = nullptr;
-    {
-        std::lock_guard<std::recursive_mutex> guard(m_lock);
-        WindowRecord* record = FindX(e.window);
-        hwnd = record != nullptr ? record->hwnd : nullptr;
-    }
+    HWND hwnd = HwndOfX(e.window);
     if (hwnd == nullptr)
         return;
     NativeEvent out;
@@ -242,12 +227,7 @@ void X11Backend::OnFocus(const XFocusChangeEvent& e, bool in) {
 void X11Backend::OnEnter(const XCrossingEvent& e) {
     if (e.mode != NotifyNormal || e.detail == NotifyInferior)
         return;
-    HWND hwnd = nullptr;
-    {
-        std::lock_guard<std::recursive_mutex> guard(m_lock);
-        WindowRecord* record = FindX(e.window);
-        hwnd = record != nullptr ? record->hwnd : nullptr;
-    }
+    HWND hwnd = HwndOfX(e.window);
     if (hwnd != nullptr)
         Emit(PointerEvent(NativeEventKind::PointerMotion, hwnd, e.x, e.y, e.x_root, e.y_root,
                           e.state));

@@ -53,6 +53,12 @@ WindowRecord* X11Backend::FindX(Window xid) {
     return it == m_byXid.end() ? nullptr : Find(it->second);
 }
 
+HWND X11Backend::HwndOfX(Window xid) {
+    std::lock_guard<std::recursive_mutex> guard(m_lock);
+    WindowRecord* record = FindX(xid);
+    return record != nullptr ? record->hwnd : nullptr;
+}
+
 Window X11Backend::NativeHandle(HWND hwnd) const {
     std::lock_guard<std::recursive_mutex> guard(m_lock);
     auto it = m_windows.find(hwnd);
