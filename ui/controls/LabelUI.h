@@ -61,7 +61,6 @@ protected:
     // The colour the plain and markup paths draw in; controls with more
     // states than enabled and disabled pick theirs here.
     virtual DWORD PaintTextColor() const { return StateTextColor(true); }
-    void MarkMeasurePending() { m_bMeasurePending = true; }
 
     DWORD m_dwTextColor = 0;
     DWORD m_dwDisabledTextColor = 0;
