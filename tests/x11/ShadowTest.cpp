@@ -107,9 +107,32 @@ TEST_F(ShadowX11Test, ShadowHidesWhileItsWindowIsMinimised) {
     ASSERT_NE(shadow, nullptr);
     ASSERT_TRUE(WaitMapState(shadow, IsViewable));
     ShowWindow(m_hwnd, SW_MINIMIZE);
-    EXPECT_TRUE(WaitMapState(shadow, IsUnmapped)) << "the shadow stayed over the desktop";
+    // The manager iconifies on its own time: the shadow must be gone once it has.
+    ASSERT_TRUE(PumpUntil([&] { return WmState(m_hwnd) == IconicState; }));
+    ASSERT_TRUE(WaitMapState(m_hwnd, IsUnmapped));
+    EXPECT_EQ(MapState(shadow), IsUnmapped) << "the shadow stayed over the desktop";
     ShowWindow(m_hwnd, SW_RESTORE);
+    ASSERT_TRUE(PumpUntil([&] { return WmState(m_hwnd) == NormalState; }));
+    EXPECT_TRUE(WaitMapState(m_hwnd, IsViewable));
     EXPECT_TRUE(WaitMapState(shadow, IsViewable)) << "the shadow did not come back";
+    EXPECT_FALSE(IsIconic(m_hwnd));
+}
+
+TEST_F(ShadowX11Test, ShadowComesBackWhenRestoredBeforeTheManagerMinimised) {
+    StartWindowManager();
+    StartCompositor();
+    HWND shadow = OpenShadowed();
+    ASSERT_NE(shadow, nullptr);
+    ASSERT_TRUE(WaitMapState(shadow, IsViewable));
+    ShowWindow(m_hwnd, SW_MINIMIZE);
+    ShowWindow(m_hwnd, SW_RESTORE);
+    // Wait until the manager has dealt with both requests, whatever their order was.
+    ASSERT_TRUE(PumpUntil(
+        [&] { return WmState(m_hwnd) == NormalState && MapState(m_hwnd) == IsViewable; }));
+    PumpFor(200);
+    EXPECT_FALSE(IsIconic(m_hwnd));
+    EXPECT_EQ(MapState(m_hwnd), IsViewable) << "the late iconify won over the restore";
+    EXPECT_EQ(MapState(shadow), IsViewable) << "the shadow did not come back";
 }
 
 }  // namespace x11test

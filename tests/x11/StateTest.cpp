@@ -3,25 +3,9 @@
 
 #include <X11/Xatom.h>
 
+#include <functional>
+
 namespace x11test {
-
-namespace {
-
-long WmState(Display* dpy, Window w) {
-    Atom wmState = XInternAtom(dpy, "WM_STATE", False);
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
-    XGetWindowProperty(dpy, w, wmState, 0, 2, False, wmState, &type, &format, &count, &after,
-                       &data);
-    long state = data != nullptr && count > 0 ? reinterpret_cast<long*>(data)[0] : -1;
-    if (data != nullptr)
-        XFree(data);
-    return state;
-}
-
-}  // namespace
 
 TEST_F(X11Test, MinimiseAndRestoreFollowTheManager) {
     StartWindowManager();
@@ -29,7 +13,7 @@ TEST_F(X11Test, MinimiseAndRestoreFollowTheManager) {
     ASSERT_TRUE(WaitViewable(hwnd));
     ShowWindow(hwnd, SW_MINIMIZE);
     EXPECT_TRUE(IsIconic(hwnd));
-    ASSERT_TRUE(PumpUntil([&] { return WmState(m_observer, Xid(hwnd)) == IconicState; }));
+    ASSERT_TRUE(PumpUntil([&] { return WmState(hwnd) == IconicState; }));
     ShowWindow(hwnd, SW_RESTORE);
     EXPECT_FALSE(IsIconic(hwnd));
     ASSERT_TRUE(WaitViewable(hwnd));
@@ -42,6 +26,28 @@ TEST_F(X11Test, MinimiseAndRestoreFollowTheManager) {
     XMapWindow(m_observer, Xid(hwnd));
     XFlush(m_observer);
     EXPECT_TRUE(PumpUntil([&] { return IsIconic(hwnd) == FALSE; }));
+}
+
+// A restore asked before the manager has carried out the minimise must still win.
+TEST_F(X11Test, RestoreRightAfterMinimiseEndsRestored) {
+    StartWindowManager();
+    HWND hwnd = OpenWindow(100, 100, 200, 150);
+    ASSERT_TRUE(WaitViewable(hwnd));
+    XSelectInput(m_observer, Xid(hwnd), StructureNotifyMask);
+    XSync(m_observer, False);
+    ShowWindow(hwnd, SW_MINIMIZE);
+    ShowWindow(hwnd, SW_RESTORE);
+    XEvent event;
+    // The manager's iconify lands either way; then the window has to come back by itself.
+    ASSERT_TRUE(PumpUntil([&] {
+        return XCheckTypedWindowEvent(m_observer, Xid(hwnd), UnmapNotify, &event) != False;
+    })) << "the manager never iconified the window";
+    EXPECT_TRUE(PumpUntil([&] {
+        return Attributes(hwnd).map_state == IsViewable && WmState(hwnd) == NormalState;
+    })) << "the late iconify won over the restore";
+    PumpFor(100);
+    EXPECT_FALSE(IsIconic(hwnd));
+    EXPECT_EQ(Attributes(hwnd).map_state, IsViewable);
 }
 
 TEST_F(X11Test, MaximiseFillsTheWorkAreaAndTheManagerKnowsIt) {

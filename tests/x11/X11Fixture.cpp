@@ -145,6 +145,20 @@ RECT X11Test::ServerRect(HWND hwnd) const {
     return RECT{x, y, x + attrs.width, y + attrs.height};
 }
 
+long X11Test::WmState(HWND hwnd) const {
+    Atom wmState = XInternAtom(m_observer, "WM_STATE", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(m_observer, Xid(hwnd), wmState, 0, 2, False, wmState, &type, &format, &count,
+                       &after, &data);
+    long state = data != nullptr && count > 0 ? reinterpret_cast<long*>(data)[0] : -1;
+    if (data != nullptr)
+        XFree(data);
+    return state;
+}
+
 // Ready means managing: the manager has put its WM_STATE on a probe window.
 void X11Test::StartWindowManager() {
     m_helpers.push_back(std::make_unique<ChildProcess>(

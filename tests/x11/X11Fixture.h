@@ -63,6 +63,8 @@ protected:
     const Recorded* Last(UINT message) const;
     XWindowAttributes Attributes(HWND hwnd) const;
     RECT ServerRect(HWND hwnd) const;
+    // The ICCCM state the manager gives a window (IconicState, NormalState), -1 before it has one.
+    long WmState(HWND hwnd) const;
 
     std::unique_ptr<Xvfb> m_server;
     Display* m_observer = nullptr;  // the test's own connection

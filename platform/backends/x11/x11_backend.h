@@ -56,6 +56,8 @@ private:
     void UpdateMapping(WindowRecord& record);
     void SetModal(const WindowRecord& record, bool modal);
     void SendState(const WindowRecord& record, long action, Atom first, Atom second);
+    bool IconifyStillAhead(WindowRecord& record);
+    bool UndoLateIconify(WindowRecord& record, platform::user::NativeWindowState state);
     void WriteSizeHints(const WindowRecord& record, const MINMAXINFO* limits = nullptr);
     void CompositorMayHaveChanged();
     void WatchCompositorSelection();

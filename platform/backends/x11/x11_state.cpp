@@ -38,6 +38,19 @@ void X11Backend::SetModal(const WindowRecord& record, bool modal) {
         XDeleteProperty(dpy, record.xid, a.netWmState);
 }
 
+// Whether the manager has yet to act on our iconify request: the window is still on screen.
+bool X11Backend::IconifyStillAhead(WindowRecord& record) {
+    if (!record.iconifyAsked)
+        return false;
+    XWindowAttributes attrs{};
+    if (record.mapped && XGetWindowAttributes(m_connection->Dpy(), record.xid, &attrs) != 0 &&
+        attrs.map_state == IsViewable)
+        return true;
+    record.iconifyAsked = false;
+    record.restoreOnIconic = false;
+    return false;
+}
+
 void X11Backend::SetNativeState(HWND hwnd, NativeWindowState state) {
     std::lock_guard<std::recursive_mutex> guard(m_lock);
     WindowRecord* record = Find(hwnd);
@@ -50,6 +63,8 @@ void X11Backend::SetNativeState(HWND hwnd, NativeWindowState state) {
         // Without a manager nobody would answer the iconify request: hide it ourselves.
         if (managed) {
             XIconifyWindow(dpy, record->xid, m_connection->Screen());
+            record->iconifyAsked = true;
+            record->restoreOnIconic = false;
         } else if (record->mapped) {
             XUnmapWindow(dpy, record->xid);
             record->mapped = false;
@@ -62,7 +77,10 @@ void X11Backend::SetNativeState(HWND hwnd, NativeWindowState state) {
     long action = state == NativeWindowState::Maximised ? STATE_ADD : STATE_REMOVE;
     if (managed && record->mapped)
         SendState(*record, action, a.netStateMaxVert, a.netStateMaxHorz);
-    if (record->shown && (!record->mapped || managed)) {
+    if (managed && IconifyStillAhead(*record)) {
+        // Mapping now would be a no-op and the manager's iconify would win afterwards.
+        record->restoreOnIconic = true;
+    } else if (record->shown && (!record->mapped || managed)) {
         // Mapping an iconic window asks the manager to bring it back.
         record->mapped = false;
         UpdateMapping(*record);

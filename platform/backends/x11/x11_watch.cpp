@@ -48,7 +48,7 @@ void X11Backend::OnProperty(const XPropertyEvent& e) {
                                   : maximised ? NativeWindowState::Maximised
                                               : NativeWindowState::Normal;
         // Only a change on the server's side is news; the core knows what it asked for.
-        if (state == record->seenState)
+        if (state == record->seenState || UndoLateIconify(*record, state))
             return;
         record->seenState = state;
         out.kind = NativeEventKind::StateChange;
@@ -56,6 +56,21 @@ void X11Backend::OnProperty(const XPropertyEvent& e) {
         out.state = state;
     }
     TranslateNativeEvent(out);
+}
+
+// The manager carried out an iconify the program has since taken back: map the window again
+// (which deiconifies it) rather than tell the core of a state it no longer wants.
+bool X11Backend::UndoLateIconify(WindowRecord& record, NativeWindowState state) {
+    if (state != NativeWindowState::Minimised || !record.iconifyAsked)
+        return false;
+    record.iconifyAsked = false;
+    if (!record.restoreOnIconic)
+        return false;
+    record.restoreOnIconic = false;
+    record.seenState = state;
+    XMapWindow(m_connection->Dpy(), record.xid);
+    XFlush(m_connection->Dpy());
+    return true;
 }
 
 // Without a manager a minimised window is only unmapped; whoever maps it again (a taskbar, a

@@ -21,11 +21,13 @@ struct WindowRecord {
     DWORD exStyle = 0;
     HWND parent = nullptr;
     HWND owner = nullptr;
-    RECT rect{};             // last geometry asked for or reported
-    bool argb = false;       // made with the 32-bit visual
-    bool shown = false;      // the core wants it visible
-    bool mapped = false;     // asked the server to map it
-    bool iconified = false;  // unmapped by a minimise while no manager runs
+    RECT rect{};                   // last geometry asked for or reported
+    bool argb = false;             // made with the 32-bit visual
+    bool shown = false;            // the core wants it visible
+    bool mapped = false;           // asked the server to map it
+    bool iconified = false;        // unmapped by a minimise while no manager runs
+    bool iconifyAsked = false;     // the manager has not yet carried out our iconify request
+    bool restoreOnIconic = false;  // restored before it did: undo the iconify when it comes
     bool perPixelAlpha = false;
     BYTE constantAlpha = 255;
     HRGN bounding = nullptr;   // window region, client coordinates
