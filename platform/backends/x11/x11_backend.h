@@ -77,6 +77,7 @@ private:
     void OnClientMessage(const XClientMessageEvent& e);
     void OnProperty(const XPropertyEvent& e);
     void OnMap(const XMapEvent& e);
+    void OnUnmap(const XUnmapEvent& e);
     void OnDestroy(const XDestroyWindowEvent& e);
 
     std::unique_ptr<Connection> m_connection;

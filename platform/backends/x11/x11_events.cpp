@@ -96,6 +96,8 @@ void X11Backend::Handle(XEvent& event) {
             return OnProperty(event.xproperty);
         case MapNotify:
             return OnMap(event.xmap);
+        case UnmapNotify:
+            return OnUnmap(event.xunmap);
         case DestroyNotify:
             return OnDestroy(event.xdestroywindow);
         default:

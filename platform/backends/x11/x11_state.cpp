@@ -65,6 +65,7 @@ void X11Backend::SetNativeState(HWND hwnd, NativeWindowState state) {
             XIconifyWindow(dpy, record->xid, m_connection->Screen());
             record->iconifyAsked = true;
             record->restoreOnIconic = false;
+            record->remapOnUnmap = false;
         } else if (record->mapped) {
             XUnmapWindow(dpy, record->xid);
             record->mapped = false;

@@ -68,9 +68,29 @@ bool X11Backend::UndoLateIconify(WindowRecord& record, NativeWindowState state) 
         return false;
     record.restoreOnIconic = false;
     record.seenState = state;
+    // Managers may mark the window iconic before they unmap it, and mapping a window that is
+    // still mapped asks nothing: then the map waits for the unmap.
+    XWindowAttributes attrs{};
+    if (XGetWindowAttributes(m_connection->Dpy(), record.xid, &attrs) != 0 &&
+        attrs.map_state != IsUnmapped) {
+        record.remapOnUnmap = true;
+        return true;
+    }
     XMapWindow(m_connection->Dpy(), record.xid);
     XFlush(m_connection->Dpy());
     return true;
+}
+
+void X11Backend::OnUnmap(const XUnmapEvent& e) {
+    std::lock_guard<std::recursive_mutex> guard(m_lock);
+    WindowRecord* record = FindX(e.window);
+    if (record == nullptr || !record->remapOnUnmap || e.window != e.event)
+        return;
+    record->remapOnUnmap = false;
+    if (!record->shown)
+        return;  // hidden meanwhile: nothing to bring back
+    XMapWindow(m_connection->Dpy(), record->xid);
+    XFlush(m_connection->Dpy());
 }
 
 // Without a manager a minimised window is only unmapped; whoever maps it again (a taskbar, a

@@ -28,6 +28,7 @@ struct WindowRecord {
     bool iconified = false;        // unmapped by a minimise while no manager runs
     bool iconifyAsked = false;     // the manager has not yet carried out our iconify request
     bool restoreOnIconic = false;  // restored before it did: undo the iconify when it comes
+    bool remapOnUnmap = false;     // the undo waits for the manager to unmap the window
     bool perPixelAlpha = false;
     BYTE constantAlpha = 255;
     HRGN bounding = nullptr;   // window region, client coordinates
