@@ -182,6 +182,7 @@ typedef WORD ATOM;
 #define VK_SHIFT 0x10
 #define VK_CONTROL 0x11
 #define VK_MENU 0x12
+#define VK_CAPITAL 0x14
 #define VK_ESCAPE 0x1B
 #define VK_SPACE 0x20
 #define VK_PRIOR 0x21
@@ -443,8 +444,10 @@ BOOL SetForegroundWindow(HWND hWnd);
 // Returns whether the window was disabled before; sends WM_ENABLE on a change.
 BOOL EnableWindow(HWND hWnd, BOOL bEnable);
 BOOL IsWindowEnabled(HWND hWnd);
-// High bit: down; low bit (GetKeyState): toggled. GetAsyncKeyState reads the
-// state as the latest native event left it.
+// High bit: down; low bit (GetKeyState): toggled. GetKeyState reads the keys as
+// of the last input message the calling thread retrieved (GetMessageA, or
+// PeekMessageA with PM_REMOVE); GetAsyncKeyState reads the state as the latest
+// native event left it.
 short GetKeyState(int nVirtKey);
 short GetAsyncKeyState(int vKey);
 BOOL GetCursorPos(LPPOINT lpPoint);

@@ -1,8 +1,7 @@
 // Keys, cursor and the process-wide input pointers.
 #include "platform/user/input_state.h"
 
-#include <algorithm>
-
+#include "platform/user/thread_queue.h"
 #include "platform/user/window_geometry.h"
 
 namespace platform::user {
@@ -27,12 +26,21 @@ bool IsKeyDown(int vk) {
     return (input.keys[vk & 0xFF] & 0x80) != 0;
 }
 
-void ResetKeyState() {
+KeyTable KeySnapshot() {
     InputState& input = Input();
     std::lock_guard<std::mutex> guard(input.lock);
-    std::fill(std::begin(input.keys), std::end(input.keys), BYTE(0));
-    input.lastClick = ClickMemory{};
-    input.keyTexts.clear();
+    return input.keys;
+}
+
+void ResetKeyState() {
+    {
+        InputState& input = Input();
+        std::lock_guard<std::mutex> guard(input.lock);
+        input.keys.fill(0);
+        input.lastClick = ClickMemory{};
+        input.keyTexts.clear();
+    }
+    CurrentQueue()->SetRetrievedKeys(KeyTable{});
 }
 
 WPARAM MouseKeyFlags() {
@@ -62,10 +70,10 @@ void ForgetInputWindow(HWND hwnd) {
 
 using namespace platform::user;
 
+// The keys as of the last input message this thread retrieved, so a key message
+// handled late still sees the modifiers that were held when it was typed.
 short GetKeyState(int nVirtKey) {
-    InputState& input = Input();
-    std::lock_guard<std::mutex> guard(input.lock);
-    BYTE key = input.keys[nVirtKey & 0xFF];
+    BYTE key = CurrentQueue()->RetrievedKey(nVirtKey);
     return short(((key & 0x80) != 0 ? 0x8000 : 0) | (key & 0x01));
 }
 

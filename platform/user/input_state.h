@@ -1,12 +1,16 @@
 // The process's input state: keys, pointer, capture, focus, activation and tracking.
 #pragma once
 
+#include <array>
 #include <deque>
 #include <mutex>
 
 #include "platform/user.h"
 
 namespace platform::user {
+
+// One byte a virtual key: 0x80 down, 0x01 toggled.
+using KeyTable = std::array<BYTE, 256>;
 
 struct ClickMemory {
     HWND hwnd = nullptr;
@@ -33,8 +37,8 @@ struct KeyText {
 
 struct InputState {
     std::mutex lock;
-    BYTE keys[256] = {};  // 0x80 down, 0x01 toggled
-    POINT cursor{};       // screen
+    KeyTable keys{};
+    POINT cursor{};  // screen
     HWND capture = nullptr;
     HWND focus = nullptr;
     HWND active = nullptr;
@@ -48,6 +52,9 @@ InputState& Input();
 // What GetAsyncKeyState and the MK_* flags read, updated from native events.
 void SetKeyDown(int vk, bool down);
 bool IsKeyDown(int vk);
+// The live table, for an input message to carry to the thread that reads it.
+KeyTable KeySnapshot();
+// Clears the live table and the calling thread's retrieved one.
 void ResetKeyState();
 WPARAM MouseKeyFlags();
 // A child's parent, null for a top-level window.

@@ -20,6 +20,7 @@ constexpr KeyPair SPECIAL_KEYS[] = {
     {0xff52, VK_UP},      {0xff53, VK_RIGHT},  {0xff54, VK_DOWN},  {0xff63, VK_INSERT},
     {0xffff, VK_DELETE},  {0xffe1, VK_SHIFT},  {0xffe2, VK_SHIFT}, {0xffe3, VK_CONTROL},
     {0xffe4, VK_CONTROL}, {0xffe9, VK_MENU},   {0xffea, VK_MENU},  {0xffe7, VK_MENU},
+    {0xffe5, VK_CAPITAL},
 };
 
 constexpr UINT KEYSYM_F1 = 0xffbe;

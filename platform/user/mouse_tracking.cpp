@@ -74,8 +74,10 @@ BOOL TrackMouseEvent(LPTRACKMOUSEEVENT lpEventTrack) {
         if (!over)
             input.tracking.flags &= ~DWORD(TME_LEAVE);
     }
+    // Asked for by the program, not typed: it carries no keys and leaves the key state alone.
     if ((flags & TME_LEAVE) != 0 && !over)
-        window->queue->PostInput(MSG{hwnd, WM_MOUSELEAVE, 0, 0, CoreTicks(), cursor});
+        window->queue->PostInput(
+            InputMessage{MSG{hwnd, WM_MOUSELEAVE, 0, 0, CoreTicks(), cursor}, std::nullopt});
     if ((flags & TME_HOVER) != 0 && over) {
         ScreenToClient(hwnd, &cursor);
         window->queue->SetHover(hwnd, CoreNowMs() + hoverTime, cursor);

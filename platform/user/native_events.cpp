@@ -29,10 +29,13 @@ LPARAM PointParam(POINT p) {
     return MAKELPARAM(p.x, p.y);  // signed 16-bit halves
 }
 
+// The message takes the keys as this event left them: the thread that reads
+// it later sees them in GetKeyState, whatever the keys have done since.
 void QueueInput(HWND hwnd, UINT message, WPARAM wp, LPARAM lp, const NativeEvent& e) {
     std::shared_ptr<Window> window = WindowTable::Instance().Find(hwnd);
     if (window != nullptr)
-        window->queue->PostInput(MSG{hwnd, message, wp, lp, Stamp(e), e.screenPos});
+        window->queue->PostInput(
+            InputMessage{MSG{hwnd, message, wp, lp, Stamp(e), e.screenPos}, KeySnapshot()});
 }
 
 void SyncModifiers(UINT modifiers) {

@@ -62,7 +62,7 @@ void ThreadQueue::Post(const QueuedMessage& message) {
     Wake();
 }
 
-void ThreadQueue::PostInput(const MSG& message) {
+void ThreadQueue::PostInput(const InputMessage& message) {
     {
         std::lock_guard<std::mutex> guard(m_lock);
         m_input.push_back(message);
@@ -157,14 +157,27 @@ bool ThreadQueue::TakeHover(const MessageFilter& filter, bool remove, MSG& out) 
 
 bool ThreadQueue::TakeInput(const MessageFilter& filter, bool remove, MSG& out) {
     for (auto it = m_input.begin(); it != m_input.end(); ++it) {
-        if (!filter.Accepts(it->hwnd, it->message))
+        if (!filter.Accepts(it->msg.hwnd, it->msg.message))
             continue;
-        out = *it;
-        if (remove)
+        out = it->msg;
+        if (remove) {
+            if (it->keys)
+                m_retrievedKeys = *it->keys;
             m_input.erase(it);
+        }
         return true;
     }
     return false;
+}
+
+BYTE ThreadQueue::RetrievedKey(int vk) {
+    std::lock_guard<std::mutex> guard(m_lock);
+    return m_retrievedKeys[vk & 0xFF];
+}
+
+void ThreadQueue::SetRetrievedKeys(const KeyTable& keys) {
+    std::lock_guard<std::mutex> guard(m_lock);
+    m_retrievedKeys = keys;
 }
 
 bool ThreadQueue::TakePaint(const MessageFilter& filter, MSG& out) {
@@ -297,7 +310,7 @@ void ThreadQueue::ForgetWindow(HWND hwnd) {
     {
         std::lock_guard<std::mutex> guard(m_lock);
         std::erase_if(m_timers, [&](const Timer& t) { return t.hwnd == hwnd; });
-        std::erase_if(m_input, [&](const MSG& m) { return m.hwnd == hwnd; });
+        std::erase_if(m_input, [&](const InputMessage& m) { return m.msg.hwnd == hwnd; });
         std::erase_if(m_native, [&](const NativeEvent& e) { return e.hwnd == hwnd; });
         std::erase(m_paint, hwnd);
         if (m_hover.hwnd == hwnd)

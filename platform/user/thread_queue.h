@@ -5,9 +5,11 @@
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 #include "platform/user.h"
+#include "platform/user/input_state.h"
 #include "platform/user/native_event.h"
 
 namespace platform::user {
@@ -16,6 +18,13 @@ namespace platform::user {
 struct QueuedMessage {
     MSG msg{};
     void (*pfnFree)(LPARAM) = nullptr;
+};
+
+// Input for a window. One made from a native event carries the key table as
+// that event left it; retrieving it makes that table the thread's key state.
+struct InputMessage {
+    MSG msg{};
+    std::optional<KeyTable> keys;
 };
 
 struct Timer {
@@ -46,8 +55,8 @@ public:
 
     // Any thread: appends and wakes the owner.
     void Post(const QueuedMessage& message);
-    // Any thread: input made from native events, read after posted messages.
-    void PostInput(const MSG& message);
+    // Any thread: input, read after posted messages.
+    void PostInput(const InputMessage& message);
     // Any thread: a native event for a window of this queue, translated on
     // the owner thread the next time it reads messages.
     void PostNative(const NativeEvent& event);
@@ -67,8 +76,13 @@ public:
     void TranslatePendingNative();
     // Owner thread. Takes the next message the filter accepts, in the order
     // posted messages, quit, input, WM_PAINT, due timers. Returns false when
-    // there is none. WM_PAINT stays until the window is validated.
+    // there is none. WM_PAINT stays until the window is validated. Removing
+    // an input message that carries keys makes them the retrieved key state;
+    // a look without removing leaves that state alone.
     bool Take(const MessageFilter& filter, bool remove, MSG& out);
+    // Owner thread: what GetKeyState reads.
+    BYTE RetrievedKey(int vk);
+    void SetRetrievedKeys(const KeyTable& keys);
     // Owner thread: sleeps until something is posted or the next timer the
     // filter accepts is due. On the thread that owns the backend's connection
     // it first hands buffered native events over and returns if there were any.
@@ -94,7 +108,8 @@ private:
     int m_wakeFd = -1;
     std::mutex m_lock;
     std::deque<QueuedMessage> m_posted;
-    std::deque<MSG> m_input;
+    std::deque<InputMessage> m_input;
+    KeyTable m_retrievedKeys{};
     std::deque<NativeEvent> m_native;
     std::vector<HWND> m_paint;  // in the order they became pending
     struct Hover {

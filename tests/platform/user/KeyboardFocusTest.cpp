@@ -63,14 +63,19 @@ TEST_F(KeyboardFocus, AltMakesSystemKeysAndModifierStateIsReadable) {
     SetFocus(hwnd);
     Take();
     PressKey(VK_MENU);
-    EXPECT_LT(GetKeyState(VK_MENU), 0);
     EXPECT_NE(GetAsyncKeyState(VK_MENU) & 0x8000, 0);
+    std::vector<Received> received = InputOnly(Take());
+    EXPECT_LT(GetKeyState(VK_MENU), 0) << "once its message is read";
     PressKey('F', "f");
     ReleaseKey('F');
     ReleaseKey(VK_MENU);
+    EXPECT_EQ(GetAsyncKeyState(VK_MENU), 0);
+    EXPECT_LT(GetKeyState(VK_MENU), 0) << "the release is not read yet";
+    for (const Received& r : InputOnly(Take()))
+        received.push_back(r);
     EXPECT_GE(GetKeyState(VK_MENU), 0);
     std::vector<UINT> got;
-    for (const Received& r : InputOnly(Take()))
+    for (const Received& r : received)
         got.push_back(r.message);
     EXPECT_EQ(got, (std::vector<UINT>{WM_SYSKEYDOWN, WM_SYSKEYDOWN, WM_SYSCHAR, WM_SYSKEYUP,
                                       WM_SYSKEYUP}));

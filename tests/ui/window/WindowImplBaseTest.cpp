@@ -156,6 +156,35 @@ TEST(WindowImplBaseTest, EscapeClosesWithTwoAndEnterDoesNothing) {
     EXPECT_EQ(frame.m_nCustom, 1);
 }
 
+// Shift held only around the Tab, all typed before the window reads any of it (as
+// a fast typist over a slow link, or XTest, delivers it): the Tab still goes back.
+TEST(WindowImplBaseTest, ATabTypedInOneBurstMovesAsTheShiftWasThen) {
+    const char* const kStops = R"(<Window size="300,100"><HorizontalLayout>
+        <Probe name="a" width="100" tabstop="1"/><Probe name="b" width="100" tabstop="1"/>
+        <Probe name="c" tabstop="1"/></HorizontalLayout></Window>)";
+    struct Case {
+        bool shift;
+        const char* expected;
+    };
+    for (const Case& c : {Case{true, "a"}, Case{false, "c"}}) {
+        CTestFrame frame(kStops);
+        HWND hWnd = CreateFrame(frame);
+        SetFocus(hWnd);
+        Pump();
+        frame.Host().SetFocus(frame.Host().FindControlByName("b"), false);
+        if (c.shift)
+            platform::headless::PressKey(VK_SHIFT);
+        platform::headless::PressKey(VK_TAB);
+        if (c.shift)
+            platform::headless::ReleaseKey(VK_SHIFT);
+        platform::headless::ReleaseKey(VK_TAB);
+        Pump();
+        ASSERT_NE(frame.Host().GetFocus(), nullptr);
+        EXPECT_STREQ(frame.Host().GetFocus()->GetName(), c.expected) << "shift " << c.shift;
+        DestroyWindow(hWnd);
+    }
+}
+
 TEST(WindowImplBaseTest, CloseButtonClosesWithTwo) {
     CTestFrame frame(kFrame);
     HWND hWnd = CreateFrame(frame);
