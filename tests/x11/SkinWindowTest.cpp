@@ -215,8 +215,7 @@ protected:
         Serve([] { return false; }, 50);
         Button(1, false);
     }
-    // Held until the core has seen it: the core's key state is read when a key message is
-    // handled, not as it was when the key was typed.
+    // Held until the core has handled it, so each step of the walk starts from a known state.
     void HoldShift(bool down) {
         XTestFakeKeyEvent(m_observer, XKeysymToKeycode(m_observer, XK_Shift_L), down ? True : False,
                           CurrentTime);
