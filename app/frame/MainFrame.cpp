@@ -91,7 +91,8 @@ int CMainFrame::GetPtLine(INT_PTR /*arg*/, LPARAM* /*lparam*/) {
             TRACE_DEBUG("decode ptline result[%s] from[%s] fail", stripped.c_str(), host.c_str());
             continue;
         }
-        MergePtLines(lines);
+        if (int nDropped = MergePtLines(lines))
+            TRACE_DEBUG("ptline list from[%s] too long: %d hosts dropped", host.c_str(), nDropped);
         return 0;
     }
     TRACE_DEBUG("get ptline all fail");
@@ -110,7 +111,7 @@ int CMainFrame::PtLineSpeedTest() {
         return 2;
     }
     m_nSpeedTestTotal = int(urls.size());
-    m_lstTestResult.clear();
+    m_lstTestResult.Clear();
     for (const std::string& url : urls) {
         IdleJob job;
         job.msg = WM_PTLINETEST_DONE;
@@ -155,6 +156,8 @@ LRESULT CMainFrame::HandleCustomMessage(UINT uMsg, WPARAM wParam, LPARAM lParam,
     }
     if (uMsg == WM_PTLINETEST_DONE)
         return OnSpeedTestResult(wParam, lParam);
+    if (uMsg == WM_PTLINE_PAGE_DUE)
+        return m_bPageUpdatePosted ? UpdatePage1() : 0;
     return m_pPage2 != nullptr ? m_pPage2->OnCustomMessage(uMsg) : 0;
 }
 
@@ -173,14 +176,30 @@ LRESULT CMainFrame::OnSpeedTestResult(WPARAM /*wParam*/, LPARAM lParam) {
           << " total=" << m_nSpeedTestTotal;
     TRACE_HANDLER("%s", count.str().c_str());
     if (result.ok) {
-        m_lstTestResult.push_back(result);
-        SortTestResults(m_lstTestResult);
-        RebuildPtLines(m_lstTestResult);
+        m_lstTestResult.Add(result);
     } else {
         TRACE_HANDLER("ptline test fail.");
     }
-    // The page only asks whether there was a record; the copy answers that.
-    int nPage1 = m_pPage1 != nullptr ? m_pPage1->OnSpeedTestResult(&result) : 0;
+    m_lastResult = result;
+    // Results queued together update the page once, after the last of them:
+    // the update is posted behind them. The run's last result updates it at
+    // once, and so does a frame without a window.
+    int nPage1 = 0;
+    if (m_nSpeedTestFinishCount >= m_nSpeedTestTotal || !PostPageUpdate())
+        nPage1 = UpdatePage1();
     int nPage2 = m_pPage2 != nullptr ? m_pPage2->OnCustomMessage(WM_PTLINETEST_DONE) : 0;
     return nPage1 | nPage2;
+}
+
+bool CMainFrame::PostPageUpdate() {
+    HWND hWnd = GetHWND();
+    if (!m_bPageUpdatePosted && hWnd != nullptr && IsWindow(hWnd))
+        m_bPageUpdatePosted = PostMessageA(hWnd, WM_PTLINE_PAGE_DUE, 0, 0) != FALSE;
+    return m_bPageUpdatePosted;
+}
+
+int CMainFrame::UpdatePage1() {
+    m_bPageUpdatePosted = false;  // one still queued finds nothing left to do
+    // The page only asks whether there was a record; the copy answers that.
+    return m_pPage1 != nullptr ? m_pPage1->OnSpeedTestResult(&m_lastResult) : 0;
 }

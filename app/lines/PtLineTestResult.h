@@ -8,4 +8,6 @@ struct PtLineTestResult {
     int status = -1;  // HTTP status or transfer error code; -1 before the request
     int costMs = -1;  // request time; -1 before the request
     bool ok = true;   // the answer was recognised as the probe's
+
+    bool operator==(const PtLineTestResult&) const = default;
 };
