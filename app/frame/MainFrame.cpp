@@ -156,8 +156,6 @@ LRESULT CMainFrame::HandleCustomMessage(UINT uMsg, WPARAM wParam, LPARAM lParam,
     }
     if (uMsg == WM_PTLINETEST_DONE)
         return OnSpeedTestResult(wParam, lParam);
-    if (uMsg == WM_PTLINE_PAGE_DUE)
-        return m_bPageUpdatePosted ? UpdatePage1() : 0;
     return m_pPage2 != nullptr ? m_pPage2->OnCustomMessage(uMsg) : 0;
 }
 
@@ -180,26 +178,8 @@ LRESULT CMainFrame::OnSpeedTestResult(WPARAM /*wParam*/, LPARAM lParam) {
     } else {
         TRACE_HANDLER("ptline test fail.");
     }
-    m_lastResult = result;
-    // Results queued together update the page once, after the last of them:
-    // the update is posted behind them. The run's last result updates it at
-    // once, and so does a frame without a window.
-    int nPage1 = 0;
-    if (m_nSpeedTestFinishCount >= m_nSpeedTestTotal || !PostPageUpdate())
-        nPage1 = UpdatePage1();
+    // The page only asks whether there was a record; the copy answers that.
+    int nPage1 = m_pPage1 != nullptr ? m_pPage1->OnSpeedTestResult(&result) : 0;
     int nPage2 = m_pPage2 != nullptr ? m_pPage2->OnCustomMessage(WM_PTLINETEST_DONE) : 0;
     return nPage1 | nPage2;
-}
-
-bool CMainFrame::PostPageUpdate() {
-    HWND hWnd = GetHWND();
-    if (!m_bPageUpdatePosted && hWnd != nullptr && IsWindow(hWnd))
-        m_bPageUpdatePosted = PostMessageA(hWnd, WM_PTLINE_PAGE_DUE, 0, 0) != FALSE;
-    return m_bPageUpdatePosted;
-}
-
-int CMainFrame::UpdatePage1() {
-    m_bPageUpdatePosted = false;  // one still queued finds nothing left to do
-    // The page only asks whether there was a record; the copy answers that.
-    return m_pPage1 != nullptr ? m_pPage1->OnSpeedTestResult(&m_lastResult) : 0;
 }

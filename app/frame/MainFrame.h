@@ -57,8 +57,6 @@ protected:
 
 private:
     LRESULT OnSpeedTestResult(WPARAM wParam, LPARAM lParam);
-    bool PostPageUpdate();
-    int UpdatePage1();
     void ShowPage(bool bFirst);
     void HandPagesTheirControls();
 
@@ -66,9 +64,7 @@ private:
     CPage2* m_pPage2 = nullptr;
     int m_nSpeedTestTotal = 0;
     int m_nSpeedTestFinishCount = 0;
-    CPtLineRanking m_lstTestResult;    // usable results, display order
-    PtLineTestResult m_lastResult;     // what the line page is handed
-    bool m_bPageUpdatePosted = false;  // a WM_PTLINE_PAGE_DUE is on its way
+    CPtLineRanking m_lstTestResult;  // usable results, display order
 };
 
 // The one main window, for the pages that need to reach it.

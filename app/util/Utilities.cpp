@@ -121,6 +121,13 @@ std::string TrimString(const char* text) {
 std::string Utf8ToAnsi(const char* text) {
     if (text == nullptr)
         return std::string();
+    // ASCII is itself in both code pages: a large ASCII text (a manifest)
+    // skips the UTF-16 copy, twice its size.
+    const char* end = text;
+    while (*end != '\0' && static_cast<unsigned char>(*end) < 0x80)
+        ++end;
+    if (*end == '\0')
+        return std::string(text, end);
     int units = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
     if (units <= 0)
         return std::string();
