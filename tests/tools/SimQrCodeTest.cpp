@@ -10,10 +10,11 @@
 
 namespace {
 
-// What zbarimg reads in the file, one text a line; "" when it finds no code.
+// What zbarimg reads in the file, one text a line; "" when it finds no code or
+// is missing. Its complaints (no D-Bus here) go to standard error, left out.
 std::string Scan(const std::string& path) {
     std::string text;
-    FILE* pipe = popen(("zbarimg --raw -q '" + path + "' 2>&1").c_str(), "r");
+    FILE* pipe = popen(("zbarimg --raw -q '" + path + "' 2>/dev/null").c_str(), "r");
     if (pipe == nullptr)
         return "zbarimg cannot run";
     char buffer[1024];

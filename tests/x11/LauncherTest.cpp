@@ -166,7 +166,7 @@ protected:
         if (!m_display.Capture(MainRect(), image) || !WritePng(path, image, why))
             return "capture failed: " + why;
         std::string text;
-        FILE* pipe = popen(("zbarimg --raw -q '" + path + "' 2>&1").c_str(), "r");
+        FILE* pipe = popen(("zbarimg --raw -q '" + path + "' 2>/dev/null").c_str(), "r");
         if (pipe == nullptr)
             return "zbarimg cannot run";
         char buffer[512];
