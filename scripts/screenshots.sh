@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README's pictures of the real launcher on a private Xvfb (openbox, xcompmgr)
 # against the simulator's default hosts, driving it with XTest clicks as a user would:
-# docs/launcher-lines.png (the line page with its three rows), docs/launcher-line-tooltip.png
-# (row 1's tooltip: where its probe's time went), docs/launcher-client.png
+# docs/launcher-lines.png (the line page with its three rows), docs/launcher-client.png
 # (the client page), docs/launcher-close.png (the close confirmation). BUILD_DIR picks the
 # build folder (default: build).
 set -euo pipefail
@@ -31,26 +30,6 @@ control_centre() {
   echo "$(((l + r) / 2)) $(((t + b) / 2))"
 }
 
-# "L T R B" of a control as SKIN lays DOCUMENT out at W,H.
-control_box() {
-  local pos
-  pos=$(env -u DISPLAY "$VIEW" "$1" "$2" --tree --size "$3" | grep -o "name=\"$4\" pos=[0-9,-]*" | head -n1)
-  [ -n "$pos" ] || { echo "no control $4 in $2" >&2; return 1; }
-  echo "${pos##*pos=}" | tr , ' '
-}
-
-# Rests the pointer on row 1's bar, on the screen, so its tooltip shows.
-hover_first_row_bar() {
-  local rows=$SESSION_DIR/skin-rows
-  cp -r skin "$rows"
-  sed -i 's/vscrollbar="true" visible="false"/vscrollbar="true" visible="true"/' "$rows/Page1.xml"
-  read -r _ wx wy ww wh < <("$XDRIVE" wait-window CMainFrame 1000)
-  read -r cl ct cr cb < <(control_box skin MainFrame.xml "$ww,$wh" client_layout)
-  read -r ll lt lr lb < <(control_box "$rows" Page1.xml "$((cr - cl)),$((cb - ct))" layout_ptline)
-  read -r bl bt br bb < <(control_box skin Page1_Item.xml "$((lr - ll)),68" ctrl_progress)
-  "$XDRIVE" move $((wx + cl + ll + (bl + br) / 2)) $((wy + ct + lt + (bt + bb) / 2))
-}
-
 session_start_sim
 session_start_x
 session_start_launcher "$BUILD/bin/lumora"
@@ -58,9 +37,6 @@ session_start_launcher "$BUILD/bin/lumora"
 session_wait_speed_test 60
 
 "$XDRIVE" shot docs/launcher-lines.png CMainFrame "$MARGIN"
-hover_first_row_bar && sleep 2
-"$XDRIVE" shot docs/launcher-line-tooltip.png CMainFrame "$MARGIN"
-"$XDRIVE" move 4 4 && sleep 0.5
 # Moving the pointer off a control lets its hover fade before each picture.
 "$XDRIVE" click-in CMainFrame $(control_centre MainFrame.xml opt_page2)
 "$XDRIVE" move 4 4 && sleep 0.5
@@ -80,4 +56,4 @@ read -r ox oy < <(env -u DISPLAY "$VIEW" "$SESSION_DIR/skin" MessageBox.xml --tr
 "$XDRIVE" click-in CMessageBox "$ox" "$oy"
 session_wait_launcher_exit 15
 [ "$LAUNCHER_CODE" = 0 ] || { echo "the launcher exited with $LAUNCHER_CODE" >&2; exit 1; }
-echo "wrote docs/launcher-lines.png docs/launcher-line-tooltip.png docs/launcher-client.png docs/launcher-close.png"
+echo "wrote docs/launcher-lines.png docs/launcher-client.png docs/launcher-close.png"
