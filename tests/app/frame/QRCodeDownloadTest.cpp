@@ -104,6 +104,7 @@ TEST_F(QRCodeDownload, AFailedDownloadLeavesTheButtonUsableForARetry) {
         EXPECT_TRUE(Find(pstrName)->IsEnabled()) << pstrName;
         EXPECT_EQ(std::string(Find(pstrName)->GetText().GetData()), strText) << pstrName;
     }
+    Screenshot("client_page_after_bad_answer");
     // The retry that gets a picture shows it.
     DownloadFrom({"a picture", FileText(SKIN_DIR + "qrcode.jpg"), "image/jpeg", false});
     EXPECT_EQ(m_nResult, 0);
