@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/kernel.h"
+#include "platform/kernel/codepage_936.h"
 
 namespace {
 
@@ -71,18 +72,40 @@ void AppendUnit(std::string& out, WCHAR ch) {
     out.append(reinterpret_cast<const char*>(&ch), 2);
 }
 
-// Bytes to UTF-16. Invalid sequences become U+FFFD (UTF-8) or "?" (936),
-// one input byte at a time, unless the caller asked to fail on them.
+// A double-byte code iconv's GBK lacks: a user-defined one becomes its
+// private-use character; any other lead byte with a trail byte is one "?"
+// for both bytes, as CharNextA steps over them. Returns the bytes consumed,
+// 0 when the caller asked to fail on invalid input.
+size_t DecodeGbkGap(const char* src, size_t len, bool failOnInvalid, std::string& bytes) {
+    BYTE lead = BYTE(src[0]);
+    bool pair = IsDBCSLeadByte(lead) && len >= 2 && src[1] != '\0';
+    WCHAR ch = pair ? platform::kernel::UserDefinedToPrivateUse(lead, BYTE(src[1])) : 0;
+    if (ch == 0 && failOnInvalid)
+        return 0;
+    AppendUnit(bytes, ch != 0 ? ch : u'?');
+    return pair ? 2 : 1;
+}
+
+// An invalid UTF-8 byte: U+FFFD for each.
+size_t DecodeUtf8Gap(bool failOnInvalid, std::string& bytes) {
+    if (failOnInvalid)
+        return 0;
+    AppendUnit(bytes, REPLACEMENT_CHAR);
+    return 1;
+}
+
+// Bytes to UTF-16; invalid input as the two functions above say.
 bool DecodeToUtf16(UINT cp, const char* src, size_t len, bool failOnInvalid,
                    std::u16string& result) {
     CConverter& conv = IsUtf8(cp) ? Utf8ToUtf16() : Gbk2Utf16();
     std::string bytes;
     while (!conv.Step(src, len, bytes)) {
-        if (failOnInvalid)
+        size_t used = IsUtf8(cp) ? DecodeUtf8Gap(failOnInvalid, bytes)
+                                 : DecodeGbkGap(src, len, failOnInvalid, bytes);
+        if (used == 0)
             return false;
-        AppendUnit(bytes, IsUtf8(cp) ? REPLACEMENT_CHAR : u'?');
-        ++src;
-        --len;
+        src += used;
+        len -= used;
     }
     result.assign(reinterpret_cast<const char16_t*>(bytes.data()), bytes.size() / 2);
     return true;
@@ -95,27 +118,52 @@ bool IsLowSurrogate(WCHAR c) {
     return c >= 0xDC00 && c <= 0xDFFF;
 }
 
-// UTF-16 to bytes. A character the target lacks (or a lone surrogate) becomes
-// the default character, once per character.
+// What 936 writes for a character GBK lacks: the user-defined code of a
+// private-use character, a best fit when allowed, else the default character.
+void EncodeGbkGap(WCHAR ch, const std::string& defaultChar, bool bestFit, std::string& out,
+                  bool& usedDefault) {
+    if (WORD code = platform::kernel::PrivateUseToUserDefined(ch); code != 0) {
+        out += char(code >> 8);
+        out += char(code & 0xFF);
+        return;
+    }
+    WCHAR fit = bestFit ? platform::kernel::BestFitFor(ch) : 0;
+    const char* in = reinterpret_cast<const char*>(&fit);
+    size_t inLeft = 2;
+    if (fit != 0 && Utf16ToGbk().Step(in, inLeft, out))
+        return;
+    out += defaultChar;
+    usedDefault = true;
+}
+
+// UTF-16 to bytes. A character the target lacks (or a lone surrogate) is
+// handled once per character.
 std::string EncodeFromUtf16(UINT cp, const WCHAR* src, size_t units, const std::string& defaultChar,
-                            bool& usedDefault) {
+                            bool bestFit, bool& usedDefault) {
     CConverter& conv = IsUtf8(cp) ? Utf16ToUtf8() : Utf16ToGbk();
     std::string out;
     const char* in = reinterpret_cast<const char*>(src);
     size_t inLeft = units * 2;
     while (!conv.Step(in, inLeft, out)) {
         const WCHAR* bad = reinterpret_cast<const WCHAR*>(in);
-        size_t skip = (inLeft >= 4 && IsHighSurrogate(bad[0]) && IsLowSurrogate(bad[1])) ? 4 : 2;
-        if (IsUtf8(cp)) {
+        bool pair = inLeft >= 4 && IsHighSurrogate(bad[0]) && IsLowSurrogate(bad[1]);
+        size_t skip = pair ? 4 : 2;
+        if (IsUtf8(cp))
             out += "\xEF\xBF\xBD";
-        } else {
-            out += defaultChar;
-            usedDefault = true;
-        }
+        else
+            EncodeGbkGap(pair ? WCHAR(0) : bad[0], defaultChar, bestFit, out, usedDefault);
         in += skip;
         inLeft = inLeft > skip ? inLeft - skip : 0;
     }
     return out;
+}
+
+// The caller's default character: one byte, or a whole double-byte one.
+std::string DefaultCharOf(LPCSTR lpDefaultChar) {
+    if (lpDefaultChar == nullptr || *lpDefaultChar == '\0')
+        return "?";
+    bool twoBytes = IsDBCSLeadByte(BYTE(lpDefaultChar[0])) && lpDefaultChar[1] != '\0';
+    return std::string(lpDefaultChar, twoBytes ? 2 : 1);
 }
 
 }  // namespace
@@ -160,7 +208,7 @@ int MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteStr, int
     return int(wide.size());
 }
 
-int WideCharToMultiByte(UINT CodePage, DWORD /*dwFlags*/, LPCWSTR lpWideCharStr, int cchWideChar,
+int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharStr, int cchWideChar,
                         LPSTR lpMultiByteStr, int cbMultiByte, LPCSTR lpDefaultChar,
                         LPBOOL lpUsedDefaultChar) {
     if (!IsSupportedCodePage(CodePage) || lpWideCharStr == nullptr || cchWideChar == 0 ||
@@ -177,9 +225,8 @@ int WideCharToMultiByte(UINT CodePage, DWORD /*dwFlags*/, LPCWSTR lpWideCharStr,
         ++units;
     }
     bool usedDefault = false;
-    std::string out = EncodeFromUtf16(
-        CodePage, lpWideCharStr, units,
-        lpDefaultChar ? std::string(lpDefaultChar, 1) : std::string("?"), usedDefault);
+    std::string out = EncodeFromUtf16(CodePage, lpWideCharStr, units, DefaultCharOf(lpDefaultChar),
+                                      (dwFlags & WC_NO_BEST_FIT_CHARS) == 0, usedDefault);
     if (lpUsedDefaultChar)
         *lpUsedDefaultChar = usedDefault ? TRUE : FALSE;
     if (cbMultiByte == 0)
@@ -201,7 +248,7 @@ std::string Convert(UINT from, UINT to, const char* text) {
     std::u16string wide;
     DecodeToUtf16(from, text, std::strlen(text), false, wide);
     bool usedDefault = false;
-    return EncodeFromUtf16(to, wide.data(), wide.size(), "?", usedDefault);
+    return EncodeFromUtf16(to, wide.data(), wide.size(), "?", true, usedDefault);
 }
 }  // namespace
 

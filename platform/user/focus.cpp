@@ -1,4 +1,4 @@
-// Capture, keyboard focus, activation and enabling windows.
+// Capture, keyboard focus and enabling windows.
 #include "platform/kernel.h"
 #include "platform/user/backend.h"
 #include "platform/user/input_state.h"
@@ -64,6 +64,18 @@ HWND GetAncestorParent(HWND hwnd) {
     return window != nullptr && window->IsChild() ? window->parent : nullptr;
 }
 
+HWND MoveFocus(HWND hwnd) {
+    HWND old = Exchange(&InputState::focus, hwnd);
+    if (old == hwnd)
+        return old;
+    // GetFocus already answers the new window while the old one hears of it.
+    if (old != nullptr && IsWindow(old))
+        SendMessageA(old, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hwnd), 0);
+    if (hwnd != nullptr && GetFocus() == hwnd)
+        SendMessageA(hwnd, WM_SETFOCUS, reinterpret_cast<WPARAM>(old), 0);
+    return old;
+}
+
 bool AcceptsInput(HWND hwnd) {
     for (HWND current = hwnd; current != nullptr; current = GetAncestorParent(current)) {
         if (!IsWindowEnabled(current))
@@ -102,57 +114,23 @@ HWND GetFocus() {
     return Read(&InputState::focus);
 }
 
-HWND GetActiveWindow() {
-    return Read(&InputState::active);
-}
-
-HWND SetActiveWindow(HWND hWnd) {
-    if (hWnd != nullptr && !IsWindow(hWnd))
-        return nullptr;
-    HWND old = Exchange(&InputState::active, hWnd);
-    if (old == hWnd)
-        return old;
-    if (old != nullptr && IsWindow(old)) {
-        SendMessageA(old, WM_NCACTIVATE, FALSE, 0);
-        SendMessageA(old, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), reinterpret_cast<LPARAM>(hWnd));
-        HWND focus = GetFocus();
-        if (focus != nullptr && IsWithin(focus, old) &&
-            Exchange(&InputState::focus, nullptr) == focus)
-            SendMessageA(focus, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hWnd), 0);
-    }
-    if (hWnd != nullptr) {
-        SendMessageA(hWnd, WM_NCACTIVATE, TRUE, 0);
-        SendMessageA(hWnd, WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, 0), reinterpret_cast<LPARAM>(old));
-    }
-    return old;
-}
-
-BOOL SetForegroundWindow(HWND hWnd) {
-    if (!IsWindow(hWnd))
-        return FALSE;
-    HWND top = TopLevelOf(hWnd);
-    ActiveBackend().FocusNativeWindow(top);
-    SetActiveWindow(top);
-    return TRUE;
-}
-
 HWND SetFocus(HWND hWnd) {
     if (hWnd != nullptr && !IsWindow(hWnd)) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
         return nullptr;
     }
+    // A disabled window (or one inside a disabled parent) cannot take keys.
+    if (hWnd != nullptr && !AcceptsInput(hWnd))
+        return nullptr;
     if (hWnd != nullptr && GetActiveWindow() != TopLevelOf(hWnd)) {
-        ActiveBackend().FocusNativeWindow(TopLevelOf(hWnd));
-        SetActiveWindow(TopLevelOf(hWnd));  // may move the focus itself
+        HWND top = TopLevelOf(hWnd);
+        ActiveBackend().FocusNativeWindow(top);
+        ActivateWindow(top, false);
+        // Its procedure may have destroyed it or handed activation on.
+        if (!IsWindow(hWnd) || GetActiveWindow() != top)
+            return nullptr;
     }
-    HWND old = Exchange(&InputState::focus, hWnd);
-    if (old == hWnd)
-        return old;
-    if (old != nullptr && IsWindow(old))
-        SendMessageA(old, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hWnd), 0);
-    if (hWnd != nullptr)
-        SendMessageA(hWnd, WM_SETFOCUS, reinterpret_cast<WPARAM>(old), 0);
-    return old;
+    return MoveFocus(hWnd);
 }
 
 BOOL EnableWindow(HWND hWnd, BOOL bEnable) {

@@ -61,6 +61,14 @@ WPARAM MouseKeyFlags();
 HWND GetAncestorParent(HWND hwnd);
 // Enabled, and so is every ancestor.
 bool AcceptsInput(HWND hwnd);
+// Gives the focus to hwnd (null: nobody) and tells the old and new windows.
+HWND MoveFocus(HWND hwnd);
+// Deactivates the active window, then activates hwnd (may be null); with
+// moveFocus a focus outside hwnd then moves to hwnd.
+HWND ActivateWindow(HWND hwnd, bool moveFocus);
+// The active window hwnd goes away: its owner, else another shown window,
+// becomes active.
+void ActivateOtherWindow(HWND hwnd);
 // Motion inside a window whose hover report is armed starts the rest again.
 void RearmHover(HWND hwnd, POINT client);
 // DefWindowProcA's WM_SETCURSOR.

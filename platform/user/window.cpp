@@ -207,6 +207,9 @@ BOOL DestroyWindow(HWND hWnd) {
     if (window->Visible())
         SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+    // An active window that was not shown hands activation on here.
+    if (GetActiveWindow() == hWnd)
+        ActivateOtherWindow(hWnd);
     SendMessageA(hWnd, WM_DESTROY, 0, 0);
     for (HWND child : WindowTable::Instance().ChildrenOf(hWnd))
         DestroyWindow(child);

@@ -3,6 +3,7 @@
 
 #include "platform/kernel.h"
 #include "platform/user/backend.h"
+#include "platform/user/input_state.h"
 #include "platform/user/window_geometry.h"
 
 using namespace platform::user;
@@ -89,11 +90,9 @@ void ChangeVisibility(HWND hwnd, bool show, bool activate) {
         InvalidateAll(hwnd);
     else
         RefreshPaintRequest(hwnd);
-    // A hidden active window hands activation to its owner.
-    if (!show && GetActiveWindow() == hwnd) {
-        HWND owner = GetWindow(hwnd, GW_OWNER);
-        SetActiveWindow(owner != nullptr && IsWindowVisible(owner) ? owner : nullptr);
-    }
+    // A hidden active window hands activation on (to its owner first).
+    if (!show && GetActiveWindow() == hwnd)
+        ActivateOtherWindow(hwnd);
 }
 
 void Restack(HWND hwnd, HWND insertAfter) {

@@ -50,7 +50,7 @@ const TagEntry TAGS[] = {
     {"Text", false, &Make<CTextUI>},
     {"Progress", false, &Make<CProgressUI>},
     {"RichEdit", false, &Make<CRichEditUI>},
-    {"GifAnim", false, &Make<CGifAnimUI>},
+    {"GifAnim", true, &Make<CGifAnimUI>},
 };
 
 }  // namespace

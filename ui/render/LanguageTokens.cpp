@@ -1,11 +1,9 @@
-// Expanding "%{id}" language tokens in a text from the host's language table.
+// Expanding "%{id}" language tokens in a text from the language table.
 #include "ui/render/LanguageTokens.h"
 
 #include <algorithm>
 #include <climits>
-#include <string>
-
-#include "platform/kernel.h"
+#include <cstring>
 
 namespace Orvik {
 
@@ -26,25 +24,36 @@ int TokenAt(const char* p, int& nId) {
     return i + 1;
 }
 
+// How much replacing every token by the text would add to the string.
+long long GrowthOf(const CUIString& str, const CUIString& token, const char* pstrText) {
+    long long nCount = 0;
+    for (int i = str.Find(token); i >= 0; i = str.Find(token, i + token.GetLength()))
+        ++nCount;
+    return nCount * (static_cast<long long>(std::strlen(pstrText)) - token.GetLength());
+}
+
 }  // namespace
 
-void ExpandLanguageTokens(CUIString& strText, const IRenderResources& res) {
-    if (strText.Find('%') < 0)
-        return;
-    std::string out;
-    const char* p = strText.GetData();
-    while (*p != '\0') {
+void ExpandLanguageTokens(CUIString& strText, const LanguageLookup& lookup) {
+    long long nLimit = static_cast<long long>(strText.GetLength()) + MAX_LANGUAGE_GROWTH;
+    int nReplaced = 0;
+    for (int iPos = strText.Find('%'); iPos >= 0 && nReplaced < MAX_LANGUAGE_REPLACEMENTS;
+         iPos = strText.Find('%', iPos + 1)) {
         int nId = 0;
-        int nLength = TokenAt(p, nId);
-        const char* pstrText = nLength > 0 ? res.LanguageText(nId) : nullptr;
-        const char* pNext = pstrText != nullptr ? p + nLength : CharNextA(p);
-        if (pstrText != nullptr)
-            out += pstrText;
-        else
-            out.append(p, pNext);
-        p = pNext;
+        int nLength = TokenAt(strText.GetData() + iPos, nId);
+        const char* pstrText = nLength > 0 ? lookup(nId) : nullptr;
+        if (pstrText == nullptr)
+            continue;
+        CUIString token = strText.Mid(iPos, nLength);
+        if (strText.GetLength() + GrowthOf(strText, token, pstrText) > nLimit)
+            break;
+        strText.Replace(token, pstrText);
+        ++nReplaced;
     }
-    strText.Assign(out.c_str(), static_cast<int>(out.size()));
+}
+
+void ExpandLanguageTokens(CUIString& strText, const IRenderResources& res) {
+    ExpandLanguageTokens(strText, [&res](int nId) { return res.LanguageText(nId); });
 }
 
 }  // namespace Orvik

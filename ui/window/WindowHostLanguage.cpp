@@ -1,7 +1,7 @@
 // Window host: the process-wide language texts and the expansion of their tokens.
-#include <cctype>
 #include <cstdio>
 
+#include "ui/render/LanguageTokens.h"
 #include "ui/window/WindowHostShared.h"
 #include "ui/window/WindowHostUI.h"
 
@@ -29,26 +29,8 @@ const char* CWindowHostUI::GetLanguageText(int nId) {
 }
 
 void CWindowHostUI::ExpandLanguageTokens(CUIString& str) {
-    // Scanning restarts one byte after each '%', so replacements that bring
-    // new '%' characters are looked at too; a text holding its own token
-    // would grow without end, hence the bound on the number of rounds.
-    int nRounds = 0;
-    for (int iPos = str.Find('%'); iPos >= 0 && nRounds < 1000; iPos = str.Find('%', iPos + 1)) {
-        if (str.GetAt(iPos + 1) != '{')
-            continue;
-        int iEnd = iPos + 2;
-        int nId = 0;
-        while (std::isdigit(static_cast<unsigned char>(str.GetAt(iEnd))) && iEnd - iPos < 12)
-            nId = nId * 10 + (str.GetAt(iEnd++) - '0');
-        if (str.GetAt(iEnd) != '}')
-            continue;
-        const char* pstrText = GetLanguageText(nId);
-        if (pstrText == nullptr)
-            continue;
-        CUIString token = str.Mid(iPos, iEnd - iPos + 1);
-        str.Replace(token, pstrText);
-        ++nRounds;
-    }
+    // The same expansion as text drawing, so a tooltip and a label agree.
+    Orvik::ExpandLanguageTokens(str, &CWindowHostUI::GetLanguageText);
 }
 
 }  // namespace Orvik

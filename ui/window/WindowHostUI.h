@@ -231,6 +231,8 @@ public:
     DWORD LinkTextColor() const override { return m_dwDefaultLinkFontColor; }
     DWORD LinkHoverTextColor() const override { return m_dwDefaultLinkHoverFontColor; }
     DWORD SelectedTextBkColor() const override { return m_dwDefaultSelectedBkColor; }
+    // Markup text picks its hover link by this, whoever draws it.
+    POINT LastMousePoint() const override { return m_ptLastMousePos; }
     const char* LanguageText(int nId) const override { return GetLanguageText(nId); }
 
 private:

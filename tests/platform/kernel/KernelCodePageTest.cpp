@@ -1,6 +1,7 @@
 // Code page 936 / UTF-8 / UTF-16 conversion and the double-byte helpers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "platform/kernel.h"
@@ -114,4 +115,66 @@ TEST(KernelCodePage, EdgeHelpersConvertWholeTexts) {
     EXPECT_EQ(platform::Utf8ToAnsi("\xE7\xBA\xBF\xE8\xB7\xAF"), GBK_XIANLU);
     EXPECT_EQ(platform::AnsiToUtf8(nullptr), "");
     EXPECT_EQ(platform::AnsiToUtf8(""), "");
+}
+
+namespace {
+
+struct Cp936Case {
+    const char* what;
+    std::string bytes;    // code page 936 (empty: only encoded)
+    std::u16string wide;  // what the bytes decode to
+    std::string encoded;  // what the wide text encodes to (flags, default)
+    DWORD flags = 0;      // for WideCharToMultiByte
+    const char* defaultChar = nullptr;
+    BOOL usedDefault = FALSE;
+};
+
+}  // namespace
+
+// Code page 936 where GBK alone is not enough: invalid pairs, user-defined
+// areas, best fit and double-byte default characters.
+TEST(KernelCodePage, Cp936GapsConvertAsTheActiveCodePageDoes) {
+    const Cp936Case CASES[] = {
+        {"lead byte with an invalid trail is one ?", "\x81\x30", u"?", "?"},
+        {"invalid trail between letters", "a\x81\x30z", u"a?z", "a?z"},
+        {"lead byte at the end alone", "a\x81", u"a?", "a?"},
+        {"first user-defined area", "\xAA\xA1", u"\uE000", "\xAA\xA1"},
+        {"end of the first area", "\xAF\xFE", u"\uE233", "\xAF\xFE"},
+        {"second area", "\xF8\xA1", u"\uE234", "\xF8\xA1"},
+        {"end of the second area", "\xFE\xFE", u"\uE4C5", "\xFE\xFE"},
+        {"third area, low trail", "\xA1\x40", u"\uE4C6", "\xA1\x40"},
+        {"third area, trail after 7F", "\xA1\x80", u"\uE505", "\xA1\x80"},
+        {"end of the third area", "\xA7\xA0", u"\uE765", "\xA7\xA0"},
+        {"best fit", "", u"\u00B2", "2"},
+        {"best fit of a letter", "", u"\u00C5", "A"},
+        {"best fit into GBK", "", u"\u00A5", "\xA3\xA4"},
+        {"no best fit asked", "", u"\u00B2", "?", WC_NO_BEST_FIT_CHARS, nullptr, TRUE},
+        {"double-byte default", "", u"x\u00B2", "x\xA1\xA1", WC_NO_BEST_FIT_CHARS, "\xA1\xA1",
+         TRUE},
+        {"nothing fits: default", "", u"\u0E01", "\xA1\xF1", 0, "\xA1\xF1", TRUE},
+    };
+    for (const Cp936Case& c : CASES) {
+        if (!c.bytes.empty()) {
+            EXPECT_EQ(ToWide(CP_ACP, c.bytes), c.wide) << c.what;
+        }
+        int n = WideCharToMultiByte(CP_ACP, c.flags, c.wide.data(), int(c.wide.size()), nullptr, 0,
+                                    c.defaultChar, nullptr);
+        std::string text(size_t(std::max(n, 0)), '\0');
+        BOOL used = FALSE;
+        EXPECT_EQ(WideCharToMultiByte(CP_ACP, c.flags, c.wide.data(), int(c.wide.size()),
+                                      text.data(), n, c.defaultChar, &used),
+                  n)
+            << c.what;
+        EXPECT_EQ(text, c.encoded) << c.what;
+        EXPECT_EQ(used, c.usedDefault) << c.what;
+    }
+}
+
+TEST(KernelCodePage, StrictDecodingAcceptsUserDefinedCodesOnly) {
+    WCHAR wide[4];
+    EXPECT_EQ(MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, "\xAA\xA1", 2, wide, 4), 1);
+    EXPECT_EQ(wide[0], 0xE000);
+    SetLastError(0);
+    EXPECT_EQ(MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, "\x81\x30", 2, wide, 4), 0);
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_NO_UNICODE_TRANSLATION));
 }

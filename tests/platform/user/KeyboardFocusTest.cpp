@@ -35,7 +35,8 @@ TEST_F(KeyboardFocus, FocusMovesWithKillAndSetFocusMessages) {
     EXPECT_EQ(GetActiveWindow(), b);
     EXPECT_EQ(GetFocus(), b) << "activation moves the focus out of the old window";
     DestroyWindow(b);
-    EXPECT_EQ(GetFocus(), nullptr);
+    EXPECT_EQ(GetActiveWindow(), a) << "the remaining window is activated";
+    EXPECT_EQ(GetFocus(), a);
 }
 
 TEST_F(KeyboardFocus, KeysReachTheFocusWindowAndTranslateToCharacters) {

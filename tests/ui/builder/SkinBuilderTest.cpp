@@ -44,6 +44,35 @@ TEST(SkinBuilderTest, TagsIgnoreCaseAndUnknownOnesAreSkippedWithoutCallback) {
     EXPECT_STREQ(tree.Find("c")->GetTypeName(), "Control");
 }
 
+// Every tag of the table ignores case except GifAnim, whose other spellings
+// are custom tags for the callback.
+TEST(SkinBuilderTest, OnlyTheExactGifAnimSpellingIsTheAnimationTag) {
+    struct Case {
+        const char* pstrTag;
+        const char* pstrType;  // null: the callback is asked instead
+    };
+    const Case CASES[] = {
+        {"GifAnim", "GifAnim"},   {"gifanim", nullptr}, {"GIFANIM", nullptr},
+        {"Gifanim", nullptr},     {"label", "Label"},   {"PROGRESS", "Progress"},
+        {"richedit", "RichEdit"},
+    };
+    for (const Case& c : CASES) {
+        CRecordingCallback callback;
+        std::string xml = std::string("<Window><VerticalLayout><") + c.pstrTag +
+                          " name=\"t\"/></VerticalLayout></Window>";
+        CTreeFixture tree(xml.c_str(), &callback);
+        Orvik::CControlUI* p = tree.Find("t");
+        if (c.pstrType != nullptr) {
+            ASSERT_NE(p, nullptr) << c.pstrTag;
+            EXPECT_STREQ(p->GetTypeName(), c.pstrType) << c.pstrTag;
+            EXPECT_TRUE(callback.m_tags.empty()) << c.pstrTag;
+        } else {
+            EXPECT_EQ(p, nullptr) << c.pstrTag;
+            EXPECT_EQ(callback.m_tags, std::vector<std::string>{c.pstrTag});
+        }
+    }
+}
+
 TEST(SkinBuilderTest, ControlInsideANonContainerEndsThatElement) {
     CTreeFixture tree(R"(<Window><VerticalLayout name="v"><Control name="c">
         <Control name="inner"/><Control name="after"/></Control><Control name="next"/>

@@ -1,6 +1,12 @@
 // Markup text: line breaks, styles, colours, links, escapes, raw text, images, measuring.
 #include "MarkupTextFixture.h"
 
+#include <string>
+#include <utility>
+
+#include "ui/render/LanguageTokens.h"
+#include "ui/window/WindowHostUI.h"
+
 using namespace rendertest;
 using Orvik::CDrawEngine;
 
@@ -202,18 +208,47 @@ TEST_F(MarkupTextTest, ImageStripsShowOneFrameAndDescriptorsNameTheImage) {
     EXPECT_EQ(asked.back(), "logo|PNG");
 }
 
-TEST_F(MarkupTextTest, LanguageTokensAreExpandedFirst) {
-    m_res.SetLanguageText(1, "Hello");
-    m_res.SetLanguageText(0, "Zero");
-    m_res.SetLanguageText(2, "again %{2}");  // names itself: must not grow forever
-    EXPECT_EQ(Measure("%{1} x").right, Extent("Hello x"));
-    EXPECT_EQ(Measure("%{} %{1}%{1}").right, Extent("Zero HelloHello"));
-    EXPECT_EQ(Measure("%{9} %{1").right, Extent("%{9} %{1"));
-    EXPECT_EQ(Measure("%{2}").right, Extent("again %{2}"));
-    EXPECT_EQ(Measure("%{99999999999999999999}").right, Extent("%{99999999999999999999}"));
-    RECT rc = {0, 0, 400, 200};
-    CDrawEngine::DrawPlainText(m_canvas.Dc(), &m_res, rc, "%{1}", 0, -1, DT_CALCRECT);
-    EXPECT_EQ(rc.right, Extent("Hello"));
+// Text drawing expands tokens exactly as the host does: texts that bring
+// tokens of their own are expanded too, within the replacement bound.
+TEST_F(MarkupTextTest, LanguageTokensExpandAsTheHostExpandsThem) {
+    const std::pair<int, const char*> TEXTS[] = {
+        {9211, "Hello"}, {0, "Zero"}, {9201, "A%{9202}"}, {9202, "B"}, {9212, "again %{9212}"}};
+    for (const auto& [nId, pstrText] : TEXTS) {
+        m_res.SetLanguageText(nId, pstrText);
+        Orvik::CWindowHostUI::SetLanguageText(nId, pstrText);
+    }
+    std::string again;
+    for (int i = 0; i < Orvik::MAX_LANGUAGE_REPLACEMENTS; ++i)
+        again += "again ";
+    const std::pair<const char*, std::string> CASES[] = {
+        {"%{9211} x", "Hello x"},
+        {"%{} %{9211}%{9211}", "Zero HelloHello"},
+        {"%{9201}", "AB"},
+        {"x%{9202}%{9201}", "xBAB"},
+        {"%{9} %{9211", "%{9} %{9211"},
+        {"%{99999999999999999999}", "%{99999999999999999999}"},
+        {"%{4294976507}", "%{4294976507}"},  // no wrap to id 9211
+        {"%{9212}", again + "%{9212}"},
+    };
+    for (const auto& [pstrIn, expected] : CASES) {
+        Orvik::CUIString str(pstrIn);
+        Orvik::CWindowHostUI::ExpandLanguageTokens(str);
+        EXPECT_STREQ(str, expected.c_str()) << pstrIn;
+        EXPECT_EQ(Measure(pstrIn, {0, 0, 99999, 200}).right, Extent(expected.c_str())) << pstrIn;
+        RECT rc = {0, 0, 99999, 200};
+        CDrawEngine::DrawPlainText(m_canvas.Dc(), &m_res, rc, pstrIn, 0, -1, DT_CALCRECT);
+        EXPECT_EQ(rc.right, Extent(expected.c_str())) << pstrIn;
+    }
+}
+
+// A text naming its own token twice doubles with each replacement; the
+// expansion stops growing instead of exhausting memory.
+TEST_F(MarkupTextTest, LanguageTokenExpansionGrowthIsBounded) {
+    Orvik::CWindowHostUI::SetLanguageText(9203, "%{9203}%{9203}");
+    Orvik::CUIString str("%{9203}");
+    Orvik::CWindowHostUI::ExpandLanguageTokens(str);
+    EXPECT_GT(str.GetLength(), 7);
+    EXPECT_LE(str.GetLength(), 7 + Orvik::MAX_LANGUAGE_GROWTH);
 }
 
 TEST_F(MarkupTextTest, SelectedTextIsDrawnOnTheSelectionColour) {

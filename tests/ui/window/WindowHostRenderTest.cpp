@@ -1,6 +1,9 @@
 // The window host seen through the draw engine's resource interface.
 #include <gtest/gtest.h>
 
+#include "EventFixture.h"
+#include "support/TestCanvas.h"
+#include "ui/render/DrawEngine.h"
 #include "ui/window/WindowHostUI.h"
 
 using Orvik::CWindowHostUI;
@@ -34,4 +37,51 @@ TEST(WindowHostRender, ImagesAndColoursThroughTheInterface) {
     EXPECT_EQ(res.LinkTextColor(), host.GetDefaultLinkFontColor());
     EXPECT_EQ(res.LinkHoverTextColor(), host.GetDefaultLinkHoverFontColor());
     EXPECT_EQ(res.SelectedTextBkColor(), host.GetDefaultSelectedBkColor());
+}
+
+namespace {
+
+using testsupport::Argb;
+
+// Pixels within a small distance of a colour (text edges are blended).
+int CountNear(const testsupport::CTestCanvas& canvas, uint32_t px) {
+    int n = 0;
+    for (int y = 0; y < canvas.Height(); ++y)
+        for (int x = 0; x < canvas.Width(); ++x)
+            n += testsupport::MaxChannelDiff(canvas.At(x, y), px) <= 60 ? 1 : 0;
+    return n;
+}
+
+}  // namespace
+
+// Any caller drawing markup with the host's resources gets the hover colour
+// for the link under the host's last pointer position.
+TEST(WindowHostRender, MarkupLinkUnderTheHostsPointerTakesTheHoverColour) {
+    eventtest::CEventWindow w(R"(<Window linkfontcolor="#FF0000FF" linkhoverfontcolor="#FF00C000">
+        <Control/></Window>)");
+    const uint32_t BLUE = Argb(255, 0, 0, 255);
+    const uint32_t GREEN = Argb(255, 0, 0xC0, 0);
+    testsupport::CTestCanvas canvas(200, 40);
+    RECT rcLinks[2] = {};
+    Orvik::CUIString strLinks[2];
+    auto draw = [&] {
+        canvas.Fill(Argb(255, 255, 255, 255));
+        RECT rc = {0, 0, 200, 40};
+        int nLinks = 2;
+        Orvik::CDrawEngine::DrawMarkupText(canvas.Dc(), &w.Host(), rc, "{a h}MMMM{/a}", 0xFF000000,
+                                           rcLinks, strLinks, nLinks, -1, 0);
+        return nLinks;
+    };
+    ASSERT_EQ(draw(), 1);
+    EXPECT_GT(CountNear(canvas, BLUE), 10);
+    EXPECT_EQ(CountNear(canvas, GREEN), 0);
+
+    w.Move(rcLinks[0].left + 2, rcLinks[0].top + 2);
+    ASSERT_EQ(draw(), 1);
+    EXPECT_GT(CountNear(canvas, GREEN), 10);
+    EXPECT_EQ(CountNear(canvas, BLUE), 0);
+
+    w.Move(150, 35);  // off the link again
+    draw();
+    EXPECT_EQ(CountNear(canvas, GREEN), 0);
 }
