@@ -42,7 +42,9 @@ BlendPath BestPath() {
         return BlendPath::Avx2;
     if (__builtin_cpu_supports("sse4.1"))
         return BlendPath::Sse41;
-    return BlendPath::Scalar;
+    // pixman's SSE2 composite beats the portable loop, which stays for the
+    // last pixels of a row and as the plain statement of the arithmetic.
+    return BlendPath::Pixman;
 }
 
 std::atomic<BlendPath>& Active() {
@@ -70,9 +72,9 @@ bool IsBlendPathAvailable(BlendPath path) {
         case BlendPath::Avx512:
             return BestPath() == BlendPath::Avx512;
         case BlendPath::Avx2:
-            return BestPath() >= BlendPath::Avx2;
+            return BestPath() == BlendPath::Avx2 || BestPath() == BlendPath::Avx512;
         case BlendPath::Sse41:
-            return BestPath() >= BlendPath::Sse41;
+            return BestPath() != BlendPath::Pixman;
         case BlendPath::Pixman:
         case BlendPath::Scalar:
             return true;

@@ -26,7 +26,8 @@ void BlendRowAvx512(uint32_t* dst, const uint32_t* src, int count, uint32_t cons
                     uint32_t srcOr);
 
 bool IsBlendPathAvailable(BlendPath path);
-// The fastest path this CPU runs, unless one was set.
+// The fastest vector loop this CPU runs (pixman without one), unless a path
+// was set.
 BlendPath ActiveBlendPath();
 // Tests and measurements force a path; false (nothing changed) when this CPU
 // cannot run it.
