@@ -1,7 +1,9 @@
-// Block transfers between DCs: BitBlt, StretchBlt and AlphaBlend through pixman composites.
+// Block transfers between DCs: BitBlt, StretchBlt and AlphaBlend through pixman composites,
+// unscaled AlphaBlend through our own row loops.
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/gdi/blend_area.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/paint.h"
 
@@ -83,6 +85,9 @@ bool Run(CDeviceContext& dstDc, CDeviceContext& srcDc, const Transfer& t) {
     bool scaled = Width(t.dst) != Width(t.src) || Height(t.dst) != Height(t.src);
     if (scaled && !IsScalable(t))
         return false;
+    if (!scaled && t.op == PIXMAN_OP_OVER &&
+        BlendUnscaled(dstDc, *srcDc.Target(), t.dst, t.src, t.constAlpha, t.ignoreSrcAlpha))
+        return true;
     pixman_image_t* src = SourceImage(srcDc.Target(), dstDc.Target(), t);
     if (!src)
         return true;  // the source rectangle lies outside the bitmap: nothing to copy

@@ -1,4 +1,5 @@
-// Face resolution: the requested family when installed, else the best CJK sans-serif face.
+// Face resolution: the requested family when installed, else the best CJK sans-serif face;
+// answers, faces and instances are kept for the life of the process.
 #include "platform/gdi/font_cache.h"
 
 #include <fontconfig/fontconfig.h>
@@ -7,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <string>
 
 #include "platform/kernel.h"
 
@@ -119,10 +121,44 @@ bool CFontCache::MatchCjkFallback(bool bold, bool italic, FaceFile& out) {
     return ok;
 }
 
-CFontInstance* CFontCache::Instantiate(const FaceFile& file, LONG lfHeight, bool bold,
-                                       bool italic) {
+const std::optional<CFontCache::FaceFile>& CFontCache::FindFamily(const std::string& family,
+                                                                  bool bold, bool italic) {
+    std::string key = "family|" + family + "|" + std::to_string(bold) + std::to_string(italic);
+    auto it = m_mapMatches.find(key);
+    if (it != m_mapMatches.end())
+        return it->second;
+    FaceFile file;
+    bool ok = MatchFamily(family, bold, italic, file);
+    return m_mapMatches.emplace(key, ok ? std::optional(file) : std::nullopt).first->second;
+}
+
+const std::optional<CFontCache::FaceFile>& CFontCache::FindCjkFallback(bool bold, bool italic) {
+    std::string key = "cjk|" + std::to_string(bold) + std::to_string(italic);
+    auto it = m_mapMatches.find(key);
+    if (it != m_mapMatches.end())
+        return it->second;
+    FaceFile file;
+    bool ok = MatchCjkFallback(bold, italic, file);
+    return m_mapMatches.emplace(key, ok ? std::optional(file) : std::nullopt).first->second;
+}
+
+FT_Face CFontCache::OpenFace(const FaceFile& file) {
+    std::string key = file.path + "|" + std::to_string(file.index);
+    auto it = m_mapFaces.find(key);
+    if (it != m_mapFaces.end())
+        return it->second;
     FT_Face face = nullptr;
     if (!m_library || FT_New_Face(m_library, file.path.c_str(), file.index, &face) != 0)
+        face = nullptr;
+    // A file that failed stays failed: no second attempt per font created.
+    m_mapFaces.emplace(key, face);
+    return face;
+}
+
+CFontInstance* CFontCache::Instantiate(const FaceFile& file, LONG lfHeight, bool bold,
+                                       bool italic) {
+    FT_Face face = OpenFace(file);
+    if (!face)
         return nullptr;
     int px = PixelSizeFor(face, lfHeight);
     // The face's own style decides: fontconfig reports the requested weight and
@@ -132,11 +168,11 @@ CFontInstance* CFontCache::Instantiate(const FaceFile& file, LONG lfHeight, bool
     std::string key = file.path + "|" + std::to_string(file.index) + "|" + std::to_string(px) +
                       "|" + std::to_string(fakeBold) + std::to_string(fakeItalic);
     auto it = m_mapInstances.find(key);
-    if (it != m_mapInstances.end()) {
-        FT_Done_Face(face);
+    if (it != m_mapInstances.end())
         return it->second.get();
-    }
-    auto inst = std::make_unique<CFontInstance>(face, px, fakeBold, fakeItalic);
+    auto inst = CFontInstance::Create(face, px, fakeBold, fakeItalic);
+    if (!inst)
+        return nullptr;
     return m_mapInstances.emplace(key, std::move(inst)).first->second.get();
 }
 
@@ -148,17 +184,15 @@ CFontInstance* CFontCache::Resolve(const LOGFONTA& lf) {
     bool bold = lf.lfWeight >= FW_SEMIBOLD;
     bool italic = lf.lfItalic != 0;
 
-    FaceFile fallbackFile;
-    bool hasFallback = MatchCjkFallback(bold, italic, fallbackFile);
-    FaceFile file;
-    bool hasFamily = MatchFamily(family, bold, italic, file);
-    if (!hasFamily && !hasFallback)
+    const std::optional<FaceFile>& fallbackFile = FindCjkFallback(bold, italic);
+    const std::optional<FaceFile>& file = FindFamily(family, bold, italic);
+    if (!file && !fallbackFile)
         return nullptr;
     CFontInstance* fallback =
-        hasFallback ? Instantiate(fallbackFile, lf.lfHeight, bold, italic) : nullptr;
-    if (!hasFamily)
+        fallbackFile ? Instantiate(*fallbackFile, lf.lfHeight, bold, italic) : nullptr;
+    if (!file)
         return fallback;
-    CFontInstance* inst = Instantiate(file, lf.lfHeight, bold, italic);
+    CFontInstance* inst = Instantiate(*file, lf.lfHeight, bold, italic);
     if (!inst)
         return fallback;
     if (inst != fallback)

@@ -1,5 +1,5 @@
-// Finds the face for a font description (fontconfig) and keeps one instance per face, size and
-// style.
+// Finds the face for a font description (fontconfig, once per description), opens each font file
+// once and keeps one instance per face, size and style.
 #pragma once
 
 #include <ft2build.h>
@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 
 #include "platform/gdi.h"
@@ -35,10 +36,18 @@ private:
     CFontCache();
     bool MatchFamily(const std::string& family, bool bold, bool italic, FaceFile& out);
     bool MatchCjkFallback(bool bold, bool italic, FaceFile& out);
+    // fontconfig's answers, asked once per family and style.
+    const std::optional<FaceFile>& FindFamily(const std::string& family, bool bold, bool italic);
+    const std::optional<FaceFile>& FindCjkFallback(bool bold, bool italic);
+    // One FreeType face per file and index, shared by every size; null when
+    // the file cannot be opened.
+    FT_Face OpenFace(const FaceFile& file);
     CFontInstance* Instantiate(const FaceFile& file, LONG lfHeight, bool bold, bool italic);
 
     std::recursive_mutex m_lock;
     FT_Library m_library = nullptr;
+    std::map<std::string, std::optional<FaceFile>> m_mapMatches;
+    std::map<std::string, FT_Face> m_mapFaces;
     std::map<std::string, std::unique_ptr<CFontInstance>> m_mapInstances;
 };
 

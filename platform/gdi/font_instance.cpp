@@ -1,6 +1,7 @@
 // Glyph rendering with FreeType (anti-aliased, light hinting) and the face's cell metrics.
 #include "platform/gdi/font_instance.h"
 
+#include FT_SIZES_H
 #include FT_SYNTHESIS_H
 #include FT_TRUETYPE_TABLES_H
 
@@ -29,22 +30,37 @@ constexpr FT_Int32 LOAD_FLAGS = FT_LOAD_NO_BITMAP | FT_LOAD_TARGET_LIGHT;
 
 }  // namespace
 
-CFontInstance::CFontInstance(FT_Face face, int pixelSize, bool fakeBold, bool fakeItalic)
-    : m_face(face), m_nPixelSize(pixelSize), m_bFakeBold(fakeBold), m_bFakeItalic(fakeItalic) {
+std::unique_ptr<CFontInstance> CFontInstance::Create(FT_Face face, int pixelSize, bool fakeBold,
+                                                     bool fakeItalic) {
+    FT_Size size = nullptr;
+    if (FT_New_Size(face, &size) != 0)
+        return nullptr;
+    return std::unique_ptr<CFontInstance>(
+        new CFontInstance(face, size, pixelSize, fakeBold, fakeItalic));
+}
+
+CFontInstance::CFontInstance(FT_Face face, FT_Size size, int pixelSize, bool fakeBold,
+                             bool fakeItalic)
+    : m_face(face),
+      m_size(size),
+      m_nPixelSize(pixelSize),
+      m_bFakeBold(fakeBold),
+      m_bFakeItalic(fakeItalic) {
     m_bBold = fakeBold || (face->style_flags & FT_STYLE_FLAG_BOLD);
+    FT_Activate_Size(m_size);
     FT_Set_Pixel_Sizes(m_face, 0, static_cast<FT_UInt>(pixelSize));
     MeasureMetrics();
 }
 
 CFontInstance::~CFontInstance() {
     m_mapGlyphs.clear();
-    FT_Done_Face(m_face);
+    FT_Done_Size(m_size);
 }
 
 // Cell metrics follow the face's Windows ascent and descent when it has them,
 // so line heights match what the skins were designed with.
 void CFontInstance::MeasureMetrics() {
-    const FT_Size_Metrics& sm = m_face->size->metrics;
+    const FT_Size_Metrics& sm = m_size->metrics;
     FT_Fixed ys = sm.y_scale;
     auto* os2 = static_cast<TT_OS2*>(FT_Get_Sfnt_Table(m_face, FT_SFNT_OS2));
     auto* hhea = static_cast<TT_HoriHeader*>(FT_Get_Sfnt_Table(m_face, FT_SFNT_HHEA));
@@ -91,6 +107,8 @@ const Glyph& CFontInstance::GetGlyph(char32_t ch) {
 
 std::unique_ptr<Glyph> CFontInstance::Render(char32_t ch) {
     auto glyph = std::make_unique<Glyph>();
+    // The face is shared by every size: make this one current.
+    FT_Activate_Size(m_size);
     FT_GlyphSlot slot = m_face->glyph;
     if (FT_Load_Glyph(m_face, FT_Get_Char_Index(m_face, ch), LOAD_FLAGS) != 0)
         return glyph;

@@ -46,9 +46,12 @@ struct FontMetrics {
 
 class CFontInstance {
 public:
-    // Takes ownership of face; emBoldens and slants glyphs itself when the face
-    // lacks the weight or slant asked for.
-    CFontInstance(FT_Face face, int pixelSize, bool fakeBold, bool fakeItalic);
+    // An instance with a size object of its own on a face that others share
+    // (the face stays the caller's); null when FreeType has no memory for it.
+    // Emboldens and slants glyphs itself when the face lacks the weight or
+    // slant asked for. Callers hold the font cache's lock around every use.
+    static std::unique_ptr<CFontInstance> Create(FT_Face face, int pixelSize, bool fakeBold,
+                                                 bool fakeItalic);
     ~CFontInstance();
     CFontInstance(const CFontInstance&) = delete;
     CFontInstance& operator=(const CFontInstance&) = delete;
@@ -63,11 +66,13 @@ public:
     const Glyph& GetGlyph(char32_t ch);
 
 private:
+    CFontInstance(FT_Face face, FT_Size size, int pixelSize, bool fakeBold, bool fakeItalic);
     bool HasChar(char32_t ch) const;
     std::unique_ptr<Glyph> Render(char32_t ch);
     void MeasureMetrics();
 
     FT_Face m_face;
+    FT_Size m_size;  // this instance's scale on the shared face
     int m_nPixelSize;
     bool m_bFakeBold;
     bool m_bFakeItalic;
