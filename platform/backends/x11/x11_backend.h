@@ -79,6 +79,7 @@ private:
     void OnMap(const XMapEvent& e);
     void OnUnmap(const XUnmapEvent& e);
     void OnDestroy(const XDestroyWindowEvent& e);
+    void OnShmCompletion(const XShmCompletionEvent& e);
 
     std::unique_ptr<Connection> m_connection;
     mutable std::recursive_mutex m_lock;

@@ -1,6 +1,7 @@
 // Presentation images over MIT-SHM, with a plain XPutImage fallback.
 #include "platform/backends/x11/x11_image.h"
 
+#include <poll.h>
 #include <sys/ipc.h>
 #include <sys/shm.h>
 
@@ -8,22 +9,37 @@
 
 namespace platform::x11 {
 
+namespace {
+
+// Up to this many pixels (64 KiB) a copy through the socket costs less than waiting for the
+// server to let go of the shared segment.
+constexpr int SMALL_PIXELS = 16384;
+constexpr int COMPLETION_WAIT_MS = 2000;
+
+Bool IsCompletionOf(Display*, XEvent* event, XPointer arg) {
+    const auto* info = reinterpret_cast<const XShmSegmentInfo*>(arg);
+    const auto* done = reinterpret_cast<const XShmCompletionEvent*>(event);
+    return event->type == XShmGetEventBase(event->xany.display) + ShmCompletion &&
+                   done->shmseg == info->shmseg
+               ? True
+               : False;
+}
+
+}  // namespace
+
 Image::Image(Connection& connection, int width, int height)
     : m_connection(connection), m_width(width), m_height(height) {}
 
 Image* Image::Create(Connection& connection, Visual* visual, int depth, int width, int height) {
     auto* image = new Image(connection, width, height);
-    if (connection.HasShm() && image->MakeShared(visual, depth))
-        return image;
-    if (image->MakePlain(visual, depth))
-        return image;
-    delete image;
-    return nullptr;
+    image->m_visual = visual;
+    image->m_depth = depth;
+    return image;
 }
 
-bool Image::MakeShared(Visual* visual, int depth) {
+bool Image::MakeShared() {
     Display* dpy = m_connection.Dpy();
-    m_image = XShmCreateImage(dpy, visual, unsigned(depth), ZPixmap, nullptr, &m_shm,
+    m_image = XShmCreateImage(dpy, m_visual, unsigned(m_depth), ZPixmap, nullptr, &m_shm,
                               unsigned(m_width), unsigned(m_height));
     if (m_image == nullptr)
         return false;
@@ -54,39 +70,85 @@ bool Image::MakeShared(Visual* visual, int depth) {
     return true;
 }
 
-bool Image::MakePlain(Visual* visual, int depth) {
-    m_plain.assign(size_t(m_width) * m_height, 0);
-    m_image = XCreateImage(m_connection.Dpy(), visual, unsigned(depth), ZPixmap, 0,
-                           reinterpret_cast<char*>(m_plain.data()), unsigned(m_width),
-                           unsigned(m_height), 32, m_width * 4);
-    if (m_image == nullptr)
-        return false;
-    m_image->byte_order = LSBFirst;  // our pixels are B, G, R, A in memory
-    return true;
-}
-
 Image::~Image() {
     if (m_image == nullptr)
         return;
-    if (Shared()) {
-        XShmDetach(m_connection.Dpy(), &m_shm);
-        XSync(m_connection.Dpy(), False);
-        shmdt(m_shm.shmaddr);
-    }
-    m_image->data = nullptr;  // the pixels are ours, not Xlib's
+    XShmDetach(m_connection.Dpy(), &m_shm);
+    XSync(m_connection.Dpy(), False);
+    shmdt(m_shm.shmaddr);
+    m_image->data = nullptr;  // the segment is ours, not Xlib's
     XDestroyImage(m_image);
 }
 
-void Image::Put(Window window, GC gc, int x, int y, int width, int height) {
-    Display* dpy = m_connection.Dpy();
-    if (Shared()) {
-        XShmPutImage(dpy, window, gc, m_image, x, y, x, y, unsigned(width), unsigned(height),
-                     False);
-        XSync(dpy, False);  // the next copy into the segment must not race the server
-        return;
+// A window's first large put (its first frame, a shadow's picture) goes through the socket:
+// a segment pays off only for a window that repaints large areas again.
+bool Image::UseSegment(int width, int height) {
+    if (width * height <= SMALL_PIXELS)
+        return false;
+    if (!Shared() && (++m_largePuts < 2 || !m_connection.HasShm() || !MakeShared()))
+        return false;
+    return true;
+}
+
+uint32_t* Image::BeginWrite(int x, int y, int width, int height, size_t& strideInPixels) {
+    m_x = x, m_y = y, m_w = width, m_h = height;
+    m_viaScratch = !UseSegment(width, height);
+    if (m_viaScratch) {
+        m_scratch.resize(size_t(width) * size_t(height));
+        strideInPixels = size_t(width);
+        return m_scratch.data();
     }
-    XPutImage(dpy, window, gc, m_image, x, y, x, y, unsigned(width), unsigned(height));
+    WaitIdle();
+    strideInPixels = size_t(m_image->bytes_per_line) / 4;
+    return Row(y) + x;
+}
+
+void Image::Put(Window window, GC gc) {
+    Display* dpy = m_connection.Dpy();
+    if (m_viaScratch) {
+        PutScratch(window, gc);
+    } else {
+        XShmPutImage(dpy, window, gc, m_image, m_x, m_y, m_x, m_y, unsigned(m_w), unsigned(m_h),
+                     True);
+        m_pending = true;
+    }
     XFlush(dpy);
+}
+
+void Image::PutScratch(Window window, GC gc) {
+    XImage* image = XCreateImage(m_connection.Dpy(), m_visual, unsigned(m_depth), ZPixmap, 0,
+                                 reinterpret_cast<char*>(m_scratch.data()), unsigned(m_w),
+                                 unsigned(m_h), 32, m_w * 4);
+    if (image == nullptr)
+        return;
+    image->byte_order = LSBFirst;
+    XPutImage(m_connection.Dpy(), window, gc, image, 0, 0, m_x, m_y, unsigned(m_w), unsigned(m_h));
+    image->data = nullptr;  // the scratch buffer is ours
+    XDestroyImage(image);
+    if (m_w * m_h > SMALL_PIXELS)
+        std::vector<uint32_t>().swap(m_scratch);  // a one-off: not kept
+}
+
+void Image::Completed(ShmSeg segment) {
+    if (Shared() && segment == m_shm.shmseg)
+        m_pending = false;
+}
+
+// The segment is written only once the server has read the last request from it.
+void Image::WaitIdle() {
+    Display* dpy = m_connection.Dpy();
+    XEvent event;
+    for (int waited = 0; m_pending && waited < COMPLETION_WAIT_MS; waited += 10) {
+        if (XCheckIfEvent(dpy, &event, IsCompletionOf, reinterpret_cast<XPointer>(&m_shm)) != 0) {
+            m_pending = false;
+            return;
+        }
+        pollfd fd{ConnectionNumber(dpy), POLLIN, 0};
+        poll(&fd, 1, 10);
+    }
+    if (m_pending)
+        XSync(dpy, False);  // a lost event must not stall painting for good
+    m_pending = false;
 }
 
 }  // namespace platform::x11

@@ -1,4 +1,5 @@
-// A window's presentation image: shared memory when the server allows it, client memory otherwise.
+// A window's way of sending pixels: the socket for small and one-off areas, a shared-memory
+// segment for windows that repaint large areas again and again.
 #pragma once
 
 #include "platform/backends/x11/x11_platform_first.h"
@@ -15,7 +16,7 @@ class Connection;
 
 class Image {
 public:
-    // Null only when even a client-memory image cannot be made.
+    // Never null; the segment is made only once a second large area is sent.
     static Image* Create(Connection& connection, Visual* visual, int depth, int width, int height);
     ~Image();
     Image(const Image&) = delete;
@@ -23,24 +24,38 @@ public:
 
     int Width() const { return m_width; }
     int Height() const { return m_height; }
-    uint32_t* Row(int y) {
-        return reinterpret_cast<uint32_t*>(m_image->data + y * m_image->bytes_per_line);
-    }
-    // Sends the rectangle to the window; waits until the server has read shared memory.
-    void Put(Window window, GC gc, int x, int y, int width, int height);
+    // Where the pixels of the rectangle go before Put sends them: a scratch buffer sent with
+    // XPutImage, or the segment once the server has finished reading the last put from it.
+    uint32_t* BeginWrite(int x, int y, int width, int height, size_t& strideInPixels);
+    // Sends the rectangle of the last BeginWrite to the window; never waits for the server.
+    void Put(Window window, GC gc);
     bool Shared() const { return m_shm.shmaddr != nullptr; }
+    bool Pending() const { return m_pending; }
+    // The server's completion event for this image's segment.
+    void Completed(ShmSeg segment);
 
 private:
     Image(Connection& connection, int width, int height);
-    bool MakeShared(Visual* visual, int depth);
-    bool MakePlain(Visual* visual, int depth);
+    bool MakeShared();
+    uint32_t* Row(int y) {
+        return reinterpret_cast<uint32_t*>(m_image->data + y * m_image->bytes_per_line);
+    }
+    bool UseSegment(int width, int height);
+    void WaitIdle();
+    void PutScratch(Window window, GC gc);
 
     Connection& m_connection;
     int m_width;
     int m_height;
-    XImage* m_image = nullptr;
+    Visual* m_visual = nullptr;
+    int m_depth = 0;
+    XImage* m_image = nullptr;  // over the segment
     XShmSegmentInfo m_shm{};
-    std::vector<uint32_t> m_plain;
+    std::vector<uint32_t> m_scratch;
+    int m_largePuts = 0;
+    bool m_pending = false;     // the server may still be reading the segment
+    bool m_viaScratch = false;  // the last BeginWrite went to the scratch buffer
+    int m_x = 0, m_y = 0, m_w = 0, m_h = 0;
 };
 
 }  // namespace platform::x11

@@ -128,14 +128,23 @@ void X11Backend::Present(HWND hwnd, const PresentRequest& request) {
     if (dirty.left >= dirty.right || dirty.top >= dirty.bottom)
         return;
     Conversion how = ChooseConversion(*record, request, ShowsTranslucency());
-    for (LONG y = dirty.top; y < dirty.bottom; ++y) {
+    int width = int(dirty.right - dirty.left), height = int(dirty.bottom - dirty.top);
+    size_t stride = 0;
+    uint32_t* to =
+        record->image->BeginWrite(int(dirty.left), int(dirty.top), width, height, stride);
+    for (int row = 0; row < height; ++row) {
         const auto* from = reinterpret_cast<const uint32_t*>(
-            static_cast<const uint8_t*>(view.pixels) + size_t(y) * view.strideBytes);
-        ConvertRow(from + dirty.left, record->image->Row(int(y)) + dirty.left,
-                   int(dirty.right - dirty.left), how, request.constantAlpha);
+            static_cast<const uint8_t*>(view.pixels) + size_t(dirty.top + row) * view.strideBytes);
+        ConvertRow(from + dirty.left, to + size_t(row) * stride, width, how, request.constantAlpha);
     }
-    record->image->Put(record->xid, record->gc, int(dirty.left), int(dirty.top),
-                       int(dirty.right - dirty.left), int(dirty.bottom - dirty.top));
+    record->image->Put(record->xid, record->gc);
+}
+
+void X11Backend::OnShmCompletion(const XShmCompletionEvent& e) {
+    std::lock_guard<std::recursive_mutex> guard(m_lock);
+    WindowRecord* record = FindX(e.drawable);
+    if (record != nullptr && record->image != nullptr)
+        record->image->Completed(e.shmseg);
 }
 
 // The bounding shape: the window region, cut to the opaque pixels when
