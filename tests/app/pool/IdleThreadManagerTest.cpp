@@ -227,3 +227,18 @@ TEST(IdleThreadManager, WithoutAPoolJobsAreDroppedAndFreed) {
     EXPECT_EQ(PostIdleJob(-1, job), 0u);
     EXPECT_EQ(g_nFreedArgs, 1);
 }
+
+// An idle worker sleeps until a job comes (no wake-ups, so no CPU while the launcher idles) and
+// then collects it in one more pass, on the beat of its pauses.
+TEST(IdleThreadManager, AnIdleWorkerSleepsUntilAJobComes) {
+    CRecordingClient client;
+    CIdleThread worker(nullptr);
+    ASSERT_TRUE(worker.Resume());
+    std::this_thread::sleep_for(std::chrono::milliseconds(120));
+    int passes = worker.PassCount();
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_EQ(worker.PassCount(), passes) << "an idle worker woke up";
+    worker.AddJob(MakeJob(&client, 1));
+    ASSERT_TRUE(WaitFor([&] { return client.RunCount() == 1; }));
+    EXPECT_EQ(worker.PassCount(), passes + 1);
+}
