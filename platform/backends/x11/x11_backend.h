@@ -53,6 +53,8 @@ private:
     void SetProperties(const WindowRecord& record);
     void ApplyBounding(WindowRecord& record, const platform::user::PresentRequest* request);
     void ApplyInput(const WindowRecord& record);
+    void SendPixels(WindowRecord& record, const platform::user::SurfaceView& view,
+                    const RECT& dirty, int how, BYTE constantAlpha);
     void UpdateMapping(WindowRecord& record);
     void SetModal(const WindowRecord& record, bool modal);
     void SendState(const WindowRecord& record, long action, Atom first, Atom second);

@@ -5,6 +5,8 @@
 #include <sys/ipc.h>
 #include <sys/shm.h>
 
+#include <algorithm>
+
 #include "platform/backends/x11/x11_connection.h"
 
 namespace platform::x11 {
@@ -82,7 +84,7 @@ Image::~Image() {
 
 // A window's first large put (its first frame, a shadow's picture) goes through the socket:
 // a segment pays off only for a window that repaints large areas again.
-bool Image::UseSegment(int width, int height) {
+bool Image::PlanSegment(int width, int height) {
     if (width * height <= SMALL_PIXELS)
         return false;
     if (!Shared() && (++m_largePuts < 2 || !m_connection.HasShm() || !MakeShared()))
@@ -90,43 +92,42 @@ bool Image::UseSegment(int width, int height) {
     return true;
 }
 
-uint32_t* Image::BeginWrite(int x, int y, int width, int height, size_t& strideInPixels) {
-    m_x = x, m_y = y, m_w = width, m_h = height;
-    m_viaScratch = !UseSegment(width, height);
-    if (m_viaScratch) {
-        m_scratch.resize(size_t(width) * size_t(height));
-        strideInPixels = size_t(width);
-        return m_scratch.data();
-    }
+uint32_t* Image::SegmentAt(int x, int y, size_t& strideInPixels) {
     WaitIdle();
     strideInPixels = size_t(m_image->bytes_per_line) / 4;
     return Row(y) + x;
 }
 
-void Image::Put(Window window, GC gc) {
+void Image::PutSegment(Window window, GC gc, int x, int y, int width, int height) {
     Display* dpy = m_connection.Dpy();
-    if (m_viaScratch) {
-        PutScratch(window, gc);
-    } else {
-        XShmPutImage(dpy, window, gc, m_image, m_x, m_y, m_x, m_y, unsigned(m_w), unsigned(m_h),
-                     True);
-        m_pending = true;
-    }
+    XShmPutImage(dpy, window, gc, m_image, x, y, x, y, unsigned(width), unsigned(height), True);
+    m_pending = true;
     XFlush(dpy);
 }
 
-void Image::PutScratch(Window window, GC gc) {
+void Image::PutPixels(Window window, GC gc, const uint32_t* pixels, int strideBytes, int imageWidth,
+                      int imageHeight, POINT src, POINT to, int width, int height) {
+    // Xlib only reads the data: it is copied out before XPutImage returns.
     XImage* image = XCreateImage(m_connection.Dpy(), m_visual, unsigned(m_depth), ZPixmap, 0,
-                                 reinterpret_cast<char*>(m_scratch.data()), unsigned(m_w),
-                                 unsigned(m_h), 32, m_w * 4);
+                                 reinterpret_cast<char*>(const_cast<uint32_t*>(pixels)),
+                                 unsigned(imageWidth), unsigned(imageHeight), 32, strideBytes);
     if (image == nullptr)
         return;
-    image->byte_order = LSBFirst;
-    XPutImage(m_connection.Dpy(), window, gc, image, 0, 0, m_x, m_y, unsigned(m_w), unsigned(m_h));
-    image->data = nullptr;  // the scratch buffer is ours
+    image->byte_order = LSBFirst;  // our pixels are B, G, R, A in memory
+    XPutImage(m_connection.Dpy(), window, gc, image, int(src.x), int(src.y), int(to.x), int(to.y),
+              unsigned(width), unsigned(height));
+    image->data = nullptr;  // the pixels are the caller's
     XDestroyImage(image);
-    if (m_w * m_h > SMALL_PIXELS)
-        std::vector<uint32_t>().swap(m_scratch);  // a one-off: not kept
+    XFlush(m_connection.Dpy());
+}
+
+uint32_t* Image::Scratch(int width, int rows) {
+    m_scratch.resize(size_t(width) * size_t(rows));
+    return m_scratch.data();
+}
+
+int Image::BandRows(int width) {
+    return std::max(1, SMALL_PIXELS / std::max(1, width));
 }
 
 void Image::Completed(ShmSeg segment) {

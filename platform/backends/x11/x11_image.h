@@ -8,7 +8,9 @@
 #include <X11/extensions/XShm.h>
 
 #include <cstdint>
+
 #include <vector>
+#include "platform/win32_types.h"
 
 namespace platform::x11 {
 
@@ -24,11 +26,19 @@ public:
 
     int Width() const { return m_width; }
     int Height() const { return m_height; }
-    // Where the pixels of the rectangle go before Put sends them: a scratch buffer sent with
-    // XPutImage, or the segment once the server has finished reading the last put from it.
-    uint32_t* BeginWrite(int x, int y, int width, int height, size_t& strideInPixels);
-    // Sends the rectangle of the last BeginWrite to the window; never waits for the server.
-    void Put(Window window, GC gc);
+    // How a rectangle travels: true through the segment (written whole, then PutSegment), false
+    // through the socket (PutPixels, in bands of BandRows rows when it must be converted).
+    bool PlanSegment(int width, int height);
+    // The segment at (x, y), once the server has finished reading the last put from it.
+    uint32_t* SegmentAt(int x, int y, size_t& strideInPixels);
+    void PutSegment(Window window, GC gc, int x, int y, int width, int height);
+    // Sends the rectangle (srcX, srcY, width, height) of the caller's pixels (imageWidth x
+    // imageHeight, strideBytes apart) to (x, y); Xlib has copied them when it returns.
+    void PutPixels(Window window, GC gc, const uint32_t* pixels, int strideBytes, int imageWidth,
+                   int imageHeight, POINT src, POINT to, int width, int height);
+    // A buffer for one band of converted rows.
+    uint32_t* Scratch(int width, int rows);
+    static int BandRows(int width);
     bool Shared() const { return m_shm.shmaddr != nullptr; }
     bool Pending() const { return m_pending; }
     // The server's completion event for this image's segment.
@@ -40,9 +50,7 @@ private:
     uint32_t* Row(int y) {
         return reinterpret_cast<uint32_t*>(m_image->data + y * m_image->bytes_per_line);
     }
-    bool UseSegment(int width, int height);
     void WaitIdle();
-    void PutScratch(Window window, GC gc);
 
     Connection& m_connection;
     int m_width;
@@ -53,9 +61,7 @@ private:
     XShmSegmentInfo m_shm{};
     std::vector<uint32_t> m_scratch;
     int m_largePuts = 0;
-    bool m_pending = false;     // the server may still be reading the segment
-    bool m_viaScratch = false;  // the last BeginWrite went to the scratch buffer
-    int m_x = 0, m_y = 0, m_w = 0, m_h = 0;
+    bool m_pending = false;  // the server may still be reading the segment
 };
 
 }  // namespace platform::x11
