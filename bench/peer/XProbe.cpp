@@ -29,6 +29,12 @@ bool HasClass(Display* dpy, Window w, const std::string& strClass) {
     return match;
 }
 
+bool AlreadyMapped(Display* dpy, Window w, const std::string& strClass) {
+    XWindowAttributes attrs{};
+    return XGetWindowAttributes(dpy, w, &attrs) != 0 && attrs.map_state != IsUnmapped &&
+           HasClass(dpy, w, strClass);
+}
+
 void WaitReadable(Display* dpy, int timeoutMs) {
     pollfd fd{ConnectionNumber(dpy), POLLIN, 0};
     poll(&fd, 1, timeoutMs);
@@ -70,11 +76,15 @@ unsigned long CXProbe::WaitMapped(const std::string& strClass, int nTimeoutMs) {
         XEvent event;
         XNextEvent(m_pDisplay, &event);
         if (event.type == CreateNotify &&
-            event.xcreatewindow.parent == DefaultRootWindow(m_pDisplay))
-            XSelectInput(m_pDisplay, event.xcreatewindow.window, StructureNotifyMask);
-        else if (event.type == MapNotify && event.xmap.event == event.xmap.window &&
-                 HasClass(m_pDisplay, event.xmap.window, strClass))
+            event.xcreatewindow.parent == DefaultRootWindow(m_pDisplay)) {
+            Window w = event.xcreatewindow.window;
+            XSelectInput(m_pDisplay, w, StructureNotifyMask);
+            if (AlreadyMapped(m_pDisplay, w, strClass))
+                return w;  // mapped before the selection took: its MapNotify is gone
+        } else if (event.type == MapNotify && event.xmap.event == event.xmap.window &&
+                   HasClass(m_pDisplay, event.xmap.window, strClass)) {
             return event.xmap.window;
+        }
     }
     return 0;
 }
