@@ -8,6 +8,8 @@ PACKAGES=(
   build-essential g++ cmake ninja-build ccache pkg-config clang libclang-rt-14-dev clang-format
   # test and benchmark frameworks
   libgtest-dev libgmock-dev libbenchmark-dev
+  # the plain-toolkit peer window of bench/peer
+  libfltk1.3-dev
   # libraries the code links
   libcurl4-openssl-dev libssl-dev zlib1g-dev libminizip-dev libstb-dev libpng-dev
   libjpeg62-turbo-dev

@@ -8,8 +8,8 @@ Only the top-level platform/*.h headers are public, and each backend's own
 platform/backends/<name>/<name>.h is public to the programs (tests, bench,
 tools, fuzz, app/main) but not to the libraries: other platform/<sub>/ headers
 are for platform/ itself and for the tests under tests/platform/ and tests/x11/.
-X11 headers appear only in platform/backends/x11/, its tests (tests/x11/) and
-the window-driving tool tools/xdrive/,
+X11 headers appear only in platform/backends/x11/, its tests (tests/x11/), the
+window-driving tool tools/xdrive/ and the peer measurement bench/peer/,
 pixman, FreeType and fontconfig only in platform/gdi/, libcurl only in net/.
 
 With --self-test, runs the rules over made-up files and checks each verdict.
@@ -49,7 +49,7 @@ PLATFORM_TESTS = ("tests/platform/", "tests/x11/")
 
 
 # Besides the backend, its tests and the tool that drives windows from outside.
-X11_USERS = ("platform/backends/x11/", "tests/x11/", "tools/xdrive/")
+X11_USERS = ("platform/backends/x11/", "tests/x11/", "tools/xdrive/", "bench/peer/")
 
 
 # Programs choose and drive a backend; the libraries never see one.

@@ -30,9 +30,10 @@ protected:
     void Run() override;
 
 private:
-    void CollectPass();
+    bool CollectPass();  // false when there was nothing to collect
     void RunJob(IdleJob& job);
     void PauseBetweenPasses();
+    void WaitForWork();
     static void FreeUnrun(std::deque<std::unique_ptr<IdleJob>>& jobs);
 
     CIdleThreadManager* m_pManager;
@@ -44,4 +45,5 @@ private:
     std::mutex m_csRun;
     std::mutex m_csPause;
     std::condition_variable m_cvPause;
+    bool m_bJobWaiting = false;  // a job was added since the intake was last emptied; m_csPause
 };

@@ -16,20 +16,23 @@ Thread::~Thread() {
 bool Thread::Resume() {
     if (!m_bSuspended)
         return true;
-    std::atomic<DWORD> started{0};
     try {
-        m_thread = std::thread([this, &started] {
-            started = GetCurrentThreadId();
-            started.notify_one();
+        m_thread = std::thread([this] {
+            m_dwThreadId = GetCurrentThreadId();
+            m_dwThreadId.notify_all();
             Run();
         });
     } catch (const std::system_error&) {
         return false;
     }
-    started.wait(0);
-    m_dwThreadId = started;
     m_bSuspended = false;
     return true;
+}
+
+DWORD Thread::ThreadId() const {
+    if (!m_bSuspended)
+        m_dwThreadId.wait(0);
+    return m_dwThreadId;
 }
 
 bool Thread::SetPriority(int nPriority) {

@@ -1,6 +1,7 @@
 // A thread object that starts suspended and runs its Run once resumed.
 #pragma once
 
+#include <atomic>
 #include <thread>
 
 #include "platform/win32_types.h"
@@ -13,12 +14,14 @@ public:
     Thread(const Thread&) = delete;
     Thread& operator=(const Thread&) = delete;
 
-    // Starts Run on a new thread. The derived constructor calls it last, so
-    // Run never sees a half-built object. False leaves the thread suspended.
+    // Starts Run on a new thread without waiting for it to be scheduled. The
+    // derived constructor calls it last, so Run never sees a half-built
+    // object. False leaves the thread suspended.
     bool Resume();
     bool SetPriority(int nPriority);
     bool IsSuspended() const { return m_bSuspended; }
-    DWORD ThreadId() const { return m_dwThreadId; }
+    // The running thread's id; waits for the thread to have started.
+    DWORD ThreadId() const;
 
 protected:
     virtual void Run() = 0;
@@ -28,6 +31,6 @@ protected:
 private:
     bool m_bSuspended = true;
     int m_nPriority = 0;
-    DWORD m_dwThreadId = 0;
+    std::atomic<DWORD> m_dwThreadId{0};  // written by the thread itself
     std::thread m_thread;
 };

@@ -1,5 +1,7 @@
 // The launcher's start-up body: every step from the program module to the pool's teardown.
+#include <future>
 #include <new>
+#include <system_error>
 
 #include "app/frame/MainFrame.h"
 #include "app/startup/StartUp.h"
@@ -15,6 +17,17 @@ const DWORD MAIN_WINDOW_STYLE = 0x96C80000;
 const DWORD MAIN_WINDOW_EX_STYLE = 0x100;  // WS_EX_WINDOWEDGE
 
 }  // namespace
+
+void PassUpdateGate() {
+    std::future<UpdateAnswer> answer;
+    try {
+        answer = std::async(std::launch::async, AskForUpdate);
+    } catch (const std::system_error&) {
+        // No thread to spare: the check is asked below, in line.
+    }
+    WarmUpWhileWaiting();
+    ActOnUpdateAnswer(answer.valid() ? answer.get() : AskForUpdate());
+}
 
 CMainFrame* OpenMainWindow() {
     CMainFrame* pFrame = new (std::nothrow) CMainFrame();
@@ -36,7 +49,7 @@ int RunLauncher(HINSTANCE hInstance, const WindowOpenHook& onWindowOpen) {
     Orvik::CSkinStore::SetProgramModule(hInstance);
     Orvik::CSkinStore::SetSkinPath(GetDefaultSkinFolder().c_str());
     InitWorkersAndLines();
-    CheckUpdateAtStart();
+    PassUpdateGate();
     // Without a window there is nothing to wait for; the pool still goes in order.
     CMainFrame* pFrame = OpenMainWindow();
     if (pFrame != nullptr) {

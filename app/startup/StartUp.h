@@ -30,6 +30,14 @@ void DeleteAfterWorkers(IIdleTreadClient* pClient);
 // The skin folder beside the program.
 std::string GetDefaultSkinFolder();
 
+// On the user-interface thread while the update check is in flight: resolves and opens the
+// skin's fonts, which shows nothing and touches no window.
+void WarmUpWhileWaiting();
+// The update gate with the network wait overlapped: the check runs on a thread of its own
+// (here when no thread can be had) while WarmUpWhileWaiting runs; the answer is acted on
+// here, so no window exists before it and a newer version still shows only the prompt.
+void PassUpdateGate();
+
 // Creates the main window, centred; its creation builds the skin and queues
 // the line and QR work. Null when the object or its native window cannot be
 // made (nothing is left behind then).

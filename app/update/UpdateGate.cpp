@@ -37,20 +37,31 @@ UpdateGateHooks& UpdateGate() {
     return hooks;
 }
 
-void CheckUpdateAtStart() {
+UpdateAnswer AskForUpdate() {
+    UpdateAnswer answer;
     {
         std::lock_guard<std::mutex> guard(g_csPtLine);
         if (g_lstPtLine.empty())
-            return;
+            return answer;
     }
-    std::string strCur, strNew, strPath;
-    UpdateGateHooks& hooks = UpdateGate();
+    std::string strPath;
+    const UpdateGateHooks& hooks = UpdateGate();
     CDataManager manager =
         hooks.strManifestUrl.empty() ? CDataManager() : CDataManager(hooks.strManifestUrl);
-    if (!manager.CheckUpdate(strCur, strNew, strPath))
+    answer.bNewer = manager.CheckUpdate(answer.strCur, answer.strNew, strPath);
+    return answer;
+}
+
+void ActOnUpdateAnswer(const UpdateAnswer& answer) {
+    if (!answer.bNewer)
         return;
-    if (hooks.pfnPrompt(FormatPrompt(strNew, strCur), PROMPT_TITLE) == 1) {
+    UpdateGateHooks& hooks = UpdateGate();
+    if (hooks.pfnPrompt(FormatPrompt(answer.strNew, answer.strCur), PROMPT_TITLE) == 1) {
         hooks.pfnOpenUrl(CDataManager::DefaultDownloadUrl());
     }
     hooks.pfnExit(0);
+}
+
+void CheckUpdateAtStart() {
+    ActOnUpdateAnswer(AskForUpdate());
 }

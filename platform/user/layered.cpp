@@ -55,7 +55,7 @@ BOOL UpdateLayeredWindow(HWND hWnd, HDC /*hdcDst*/, POINT* pptDst, SIZE* psize, 
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    PresentWindow(hWnd, client);
+    PresentWindow(hWnd, client, true);
     return TRUE;
 }
 
@@ -76,6 +76,6 @@ BOOL SetLayeredWindowAttributes(HWND hwnd, COLORREF /*crKey*/, BYTE bAlpha, DWOR
             w.constantAlpha = bAlpha;
         client = RECT{0, 0, Width(w.rect), Height(w.rect)};
     });
-    PresentWindow(hwnd, client);
+    PresentWindow(hwnd, client, false);
     return TRUE;
 }

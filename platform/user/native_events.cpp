@@ -240,7 +240,7 @@ void OnKey(const NativeEvent& e, bool press) {
 
 void OnExpose(const NativeEvent& e) {
     // The core keeps every window's pixels: showing them again needs no repaint.
-    PresentWindow(e.hwnd, e.damage);
+    PresentWindow(e.hwnd, e.damage, false);
 }
 
 void OnConfigure(const NativeEvent& e) {

@@ -74,8 +74,11 @@ void InvalidateAll(HWND hwnd) {
     InvalidateRect(hwnd, nullptr, TRUE);
 }
 
-void PresentWindow(HWND hwnd, const RECT& dirty) {
+void PresentWindow(HWND hwnd, const RECT& dirty, bool drawn) {
     WindowTable::Instance().With(hwnd, [&](Window& w) {
+        w.painted = w.painted || drawn;
+        if (!w.painted)
+            return;
         PresentRequest request{w.surface.View(), dirty, w.perPixelAlpha, w.constantAlpha};
         ActiveBackend().Present(hwnd, request);
     });
@@ -157,7 +160,7 @@ BOOL EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint) {
         showsPaint = !w.layeredImage;
     });
     if (released && showsPaint && !IsEmpty(lpPaint->rcPaint))
-        PresentWindow(hWnd, lpPaint->rcPaint);
+        PresentWindow(hWnd, lpPaint->rcPaint, true);
     return TRUE;
 }
 
@@ -190,6 +193,6 @@ int ReleaseDC(HWND hWnd, HDC hDC) {
         client = RECT{0, 0, Width(w.rect), Height(w.rect)};
     });
     if (released && showsPaint && !IsEmpty(client))
-        PresentWindow(hWnd, client);
+        PresentWindow(hWnd, client, true);
     return released ? 1 : 0;
 }

@@ -29,6 +29,8 @@ void InvalidateAll(HWND hwnd);
 // SetWindowPos asked for, and sends WM_WINDOWPOSCHANGED.
 void ApplyWindowRect(HWND hwnd, const RECT& rect, UINT flags);
 // Presents a part of a window's pixels through the backend.
-void PresentWindow(HWND hwnd, const RECT& dirty);
+// Shows the surface's pixels in dirty; drawn says they were just painted. A surface never
+// painted is not shown: an expose before the first paint would show garbage.
+void PresentWindow(HWND hwnd, const RECT& dirty, bool drawn);
 
 }  // namespace platform::user

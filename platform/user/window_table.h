@@ -45,6 +45,7 @@ struct Window {
     HRGN update = nullptr;
     bool erase = false;
     WindowSurface surface;
+    bool painted = false;  // the surface holds drawn pixels: only then is it shown
     // Layered: the image comes from UpdateLayeredWindow, not from paints.
     bool layeredImage = false;
     bool perPixelAlpha = false;

@@ -158,3 +158,57 @@ TEST_F(X11Test, WorkAreaIsTheScreenWithoutAManager) {
 }
 
 }  // namespace x11test
+
+namespace x11test {
+
+namespace {
+
+void FillClient(HWND hwnd, COLORREF colour) {
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    HDC hdc = GetDC(hwnd);
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(hdc, &client, brush);
+    DeleteObject(brush);
+    ReleaseDC(hwnd, hdc);  // presents the whole client
+}
+
+uint32_t ServerPixel(Display* dpy, Window w, int x, int y) {
+    XImage* image = XGetImage(dpy, w, x, y, 1, 1, AllPlanes, ZPixmap);
+    if (image == nullptr)
+        return 0xFFFFFFFFu;
+    uint32_t pixel = uint32_t(XGetPixel(image, 0, 0)) & 0xffffff;
+    XDestroyImage(image);
+    return pixel;
+}
+
+}  // namespace
+
+// Presents do not wait for the server: large ones go through shared memory, written again only
+// once the server has read it, small ones through the socket; a burst of both, without pumping
+// in between, still ends with exactly the last pixels everywhere.
+TEST_F(X11Test, PresentsInARowEndWithTheLastPixels) {
+    HWND large = OpenWindow(10, 10, 300, 200);  // 60000 pixels: shared memory
+    HWND small = OpenWindow(330, 10, 60, 40);   // 2400 pixels: the socket
+    ASSERT_TRUE(WaitViewable(large) && WaitViewable(small));
+    PumpFor(100);
+    const COLORREF colours[] = {RGB(200, 0, 0), RGB(0, 200, 0), RGB(0, 0, 200), RGB(10, 20, 30)};
+    for (HWND hwnd : {large, small})
+        for (COLORREF colour : colours)
+            FillClient(hwnd, colour);
+    // A small repaint right behind a shared-memory put the server may still be reading.
+    RECT corner{0, 0, 8, 8};
+    InvalidateRect(large, &corner, FALSE);
+    UpdateWindow(large);
+    uint32_t last = Rgb(colours[3]);
+    auto shows = [&] {
+        return ServerPixel(m_observer, Xid(large), 150, 100) == last &&
+               ServerPixel(m_observer, Xid(large), 299, 199) == last &&
+               ServerPixel(m_observer, Xid(large), 2, 2) == Rgb(QuadrantColour(0)) &&
+               ServerPixel(m_observer, Xid(large), 8, 8) == last &&
+               ServerPixel(m_observer, Xid(small), 30, 20) == last;
+    };
+    EXPECT_TRUE(PumpUntil(shows));
+}
+
+}  // namespace x11test

@@ -58,6 +58,8 @@ private:
     void OnParentMessage(UINT uMsg, WPARAM wParam, LPARAM lParam);
     void OnParentSize(WPARAM wParam, LPARAM lParam);
     void OnParentShow(bool bShowing);
+    // After the parent's own paint: the first frame on screen is the window's, not its shadow's.
+    void OnParentPainted();
     // Rebuilds the picture and presents it around the parent.
     void Update();
     void UpdateIfShown();
@@ -77,6 +79,8 @@ private:
     WORD m_wLastWidth = 0;
     WORD m_wLastHeight = 0;
     bool m_bUpdate = false;
+    bool m_bParentPainted = false;   // the parent has painted at least once
+    bool m_bShowAfterPaint = false;  // shown once the parent has painted its first frame
     CUIString m_sShadowImage;
     CUIRect m_rcShadowCorner;
     HWND m_hParent = nullptr;

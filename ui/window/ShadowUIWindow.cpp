@@ -80,9 +80,9 @@ void CShadowUI::Create(CWindowHostUI* pHost) {
     } else if ((dwParentStyle & (WS_MINIMIZE | WS_MAXIMIZE)) != 0) {
         m_Status = STATUS_ACTIVE | STATUS_PARENT_VISIBLE;
     } else {
-        m_Status = STATUS_ACTIVE | STATUS_SHOWN | STATUS_PARENT_VISIBLE;
-        ShowWindowBelowParent();
-        Update();
+        m_Status = STATUS_ACTIVE | STATUS_PARENT_VISIBLE;
+        m_bShowAfterPaint = true;
+        m_bUpdate = true;
     }
     SetWindowLongPtrA(hParent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CShadowUI::ParentProc));
 }
@@ -135,6 +135,13 @@ LRESULT CALLBACK CShadowUI::ParentProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPAR
         return DefWindowProcA(hWnd, uMsg, wParam, lParam);
     // The parent's own procedure may delete the shadow: nothing of it is used after the call.
     ParentHook hook = it->second;
+    if (uMsg == WM_PAINT) {
+        LRESULT lResult = CallWindowProcA(hook.pfnProc, hWnd, uMsg, wParam, lParam);
+        it = ShadowMap().find(hWnd);  // the paint may have taken the shadow away
+        if (it != ShadowMap().end() && it->second.pShadow != nullptr)
+            it->second.pShadow->OnParentPainted();
+        return lResult;
+    }
     if (hook.pShadow != nullptr)
         hook.pShadow->OnParentMessage(uMsg, wParam, lParam);
     if (uMsg == WM_NCDESTROY)
@@ -162,12 +169,6 @@ void CShadowUI::OnParentMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
         case WM_SIZE:
             OnParentSize(wParam, lParam);
             break;
-        case WM_PAINT:
-            if (m_bUpdate) {
-                Update();
-                m_bUpdate = false;
-            }
-            break;
         case WM_SHOWWINDOW:
             OnParentShow(wParam != 0);
             break;
@@ -193,13 +194,15 @@ void CShadowUI::OnParentSize(WPARAM wParam, LPARAM lParam) {
     if (wParam == SIZE_MINIMIZED || wParam == SIZE_MAXIMIZED) {
         ShowWindow(m_hWnd, SW_HIDE);
         m_Status &= ~STATUS_SHOWN;
+        m_bShowAfterPaint = false;
     } else if ((m_Status & STATUS_PARENT_VISIBLE) != 0) {
-        // Growing waits for the parent to paint its new area first.
-        if (LOWORD(lParam) > m_wLastWidth || HIWORD(lParam) > m_wLastHeight)
+        // Growing waits for the parent to paint its new area first, and so does a shadow not
+        // yet shown.
+        if (LOWORD(lParam) > m_wLastWidth || HIWORD(lParam) > m_wLastHeight || m_bShowAfterPaint)
             m_bUpdate = true;
         else
             Update();
-        if ((m_Status & STATUS_SHOWN) == 0) {
+        if ((m_Status & STATUS_SHOWN) == 0 && !m_bShowAfterPaint) {
             ShowWindowBelowParent();
             m_Status |= STATUS_SHOWN;
         }
@@ -215,11 +218,31 @@ void CShadowUI::OnParentShow(bool bShowing) {
         if ((m_Status & STATUS_PARENT_VISIBLE) != 0)
             return;
         m_bUpdate = true;
+        m_Status |= STATUS_PARENT_VISIBLE;
+        if (!m_bParentPainted) {
+            m_bShowAfterPaint = true;
+            return;
+        }
         ShowWindowBelowParent();
-        m_Status |= STATUS_SHOWN | STATUS_PARENT_VISIBLE;
+        m_Status |= STATUS_SHOWN;
     } else {
         ShowWindow(m_hWnd, SW_HIDE);
         m_Status &= ~(STATUS_SHOWN | STATUS_PARENT_VISIBLE);
+        m_bShowAfterPaint = false;
+    }
+}
+
+void CShadowUI::OnParentPainted() {
+    m_bParentPainted = true;
+    if (m_bShowAfterPaint && (m_Status & (STATUS_ACTIVE | STATUS_PARENT_VISIBLE)) ==
+                                 (STATUS_ACTIVE | STATUS_PARENT_VISIBLE)) {
+        m_bShowAfterPaint = false;
+        ShowWindowBelowParent();
+        m_Status |= STATUS_SHOWN;
+    }
+    if (m_bUpdate) {
+        Update();
+        m_bUpdate = false;
     }
 }
 

@@ -53,6 +53,8 @@ private:
     void SetProperties(const WindowRecord& record);
     void ApplyBounding(WindowRecord& record, const platform::user::PresentRequest* request);
     void ApplyInput(const WindowRecord& record);
+    void SendPixels(WindowRecord& record, const platform::user::SurfaceView& view,
+                    const RECT& dirty, int how, BYTE constantAlpha);
     void UpdateMapping(WindowRecord& record);
     void SetModal(const WindowRecord& record, bool modal);
     void SendState(const WindowRecord& record, long action, Atom first, Atom second);
@@ -79,6 +81,7 @@ private:
     void OnMap(const XMapEvent& e);
     void OnUnmap(const XUnmapEvent& e);
     void OnDestroy(const XDestroyWindowEvent& e);
+    void OnShmCompletion(const XShmCompletionEvent& e);
 
     std::unique_ptr<Connection> m_connection;
     mutable std::recursive_mutex m_lock;

@@ -105,6 +105,8 @@ void Connection::QueryExtensions() {
     int event = 0, error = 0;
     m_hasShape = XShapeQueryExtension(m_display, &event, &error) != 0;
     m_hasShm = XShmQueryExtension(m_display) != 0;
+    if (m_hasShm)
+        m_shmCompletion = XShmGetEventBase(m_display) + ShmCompletion;
 }
 
 std::vector<long> Connection::LongProperty(Window w, Atom property, Atom type) const {

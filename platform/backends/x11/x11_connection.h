@@ -38,6 +38,8 @@ public:
     bool HasShape() const { return m_hasShape; }
     bool HasShm() const { return m_hasShm; }
     void DisableShm() { m_hasShm = false; }
+    // The event type of MIT-SHM's completion event, -1 without the extension.
+    int ShmCompletionType() const { return m_shmCompletion; }
 
     // A window manager that names itself through _NET_SUPPORTING_WM_CHECK.
     bool HasWindowManager() const;
@@ -63,6 +65,7 @@ private:
     bool m_hasArgb = false;
     bool m_hasShape = false;
     bool m_hasShm = false;
+    int m_shmCompletion = -1;
 };
 
 // X protocol errors (a window gone between two calls, a refused grab) are

@@ -103,6 +103,8 @@ void X11Backend::Handle(XEvent& event) {
         default:
             if (IsCompositorSelectionEvent(event))
                 CompositorMayHaveChanged();
+            else if (event.type == m_connection->ShmCompletionType())
+                OnShmCompletion(reinterpret_cast<const XShmCompletionEvent&>(event));
             return;
     }
 }

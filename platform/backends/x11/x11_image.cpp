@@ -1,29 +1,47 @@
 // Presentation images over MIT-SHM, with a plain XPutImage fallback.
 #include "platform/backends/x11/x11_image.h"
 
+#include <poll.h>
 #include <sys/ipc.h>
 #include <sys/shm.h>
+
+#include <algorithm>
 
 #include "platform/backends/x11/x11_connection.h"
 
 namespace platform::x11 {
+
+namespace {
+
+// Up to this many pixels (64 KiB) a copy through the socket costs less than waiting for the
+// server to let go of the shared segment.
+constexpr int SMALL_PIXELS = 16384;
+constexpr int COMPLETION_WAIT_MS = 2000;
+
+Bool IsCompletionOf(Display*, XEvent* event, XPointer arg) {
+    const auto* info = reinterpret_cast<const XShmSegmentInfo*>(arg);
+    const auto* done = reinterpret_cast<const XShmCompletionEvent*>(event);
+    return event->type == XShmGetEventBase(event->xany.display) + ShmCompletion &&
+                   done->shmseg == info->shmseg
+               ? True
+               : False;
+}
+
+}  // namespace
 
 Image::Image(Connection& connection, int width, int height)
     : m_connection(connection), m_width(width), m_height(height) {}
 
 Image* Image::Create(Connection& connection, Visual* visual, int depth, int width, int height) {
     auto* image = new Image(connection, width, height);
-    if (connection.HasShm() && image->MakeShared(visual, depth))
-        return image;
-    if (image->MakePlain(visual, depth))
-        return image;
-    delete image;
-    return nullptr;
+    image->m_visual = visual;
+    image->m_depth = depth;
+    return image;
 }
 
-bool Image::MakeShared(Visual* visual, int depth) {
+bool Image::MakeShared() {
     Display* dpy = m_connection.Dpy();
-    m_image = XShmCreateImage(dpy, visual, unsigned(depth), ZPixmap, nullptr, &m_shm,
+    m_image = XShmCreateImage(dpy, m_visual, unsigned(m_depth), ZPixmap, nullptr, &m_shm,
                               unsigned(m_width), unsigned(m_height));
     if (m_image == nullptr)
         return false;
@@ -54,39 +72,84 @@ bool Image::MakeShared(Visual* visual, int depth) {
     return true;
 }
 
-bool Image::MakePlain(Visual* visual, int depth) {
-    m_plain.assign(size_t(m_width) * m_height, 0);
-    m_image = XCreateImage(m_connection.Dpy(), visual, unsigned(depth), ZPixmap, 0,
-                           reinterpret_cast<char*>(m_plain.data()), unsigned(m_width),
-                           unsigned(m_height), 32, m_width * 4);
-    if (m_image == nullptr)
-        return false;
-    m_image->byte_order = LSBFirst;  // our pixels are B, G, R, A in memory
-    return true;
-}
-
 Image::~Image() {
     if (m_image == nullptr)
         return;
-    if (Shared()) {
-        XShmDetach(m_connection.Dpy(), &m_shm);
-        XSync(m_connection.Dpy(), False);
-        shmdt(m_shm.shmaddr);
-    }
-    m_image->data = nullptr;  // the pixels are ours, not Xlib's
+    XShmDetach(m_connection.Dpy(), &m_shm);
+    XSync(m_connection.Dpy(), False);
+    shmdt(m_shm.shmaddr);
+    m_image->data = nullptr;  // the segment is ours, not Xlib's
     XDestroyImage(m_image);
 }
 
-void Image::Put(Window window, GC gc, int x, int y, int width, int height) {
+// A window's first large put (its first frame, a shadow's picture) goes through the socket:
+// a segment pays off only for a window that repaints large areas again.
+bool Image::PlanSegment(int width, int height) {
+    if (width * height <= SMALL_PIXELS)
+        return false;
+    if (!Shared() && (++m_largePuts < 2 || !m_connection.HasShm() || !MakeShared()))
+        return false;
+    return true;
+}
+
+uint32_t* Image::SegmentAt(int x, int y, size_t& strideInPixels) {
+    WaitIdle();
+    strideInPixels = size_t(m_image->bytes_per_line) / 4;
+    return Row(y) + x;
+}
+
+void Image::PutSegment(Window window, GC gc, int x, int y, int width, int height) {
     Display* dpy = m_connection.Dpy();
-    if (Shared()) {
-        XShmPutImage(dpy, window, gc, m_image, x, y, x, y, unsigned(width), unsigned(height),
-                     False);
-        XSync(dpy, False);  // the next copy into the segment must not race the server
-        return;
-    }
-    XPutImage(dpy, window, gc, m_image, x, y, x, y, unsigned(width), unsigned(height));
+    XShmPutImage(dpy, window, gc, m_image, x, y, x, y, unsigned(width), unsigned(height), True);
+    m_pending = true;
     XFlush(dpy);
+}
+
+void Image::PutPixels(Window window, GC gc, const uint32_t* pixels, int strideBytes, int imageWidth,
+                      int imageHeight, POINT src, POINT to, int width, int height) {
+    // Xlib only reads the data: it is copied out before XPutImage returns.
+    XImage* image = XCreateImage(m_connection.Dpy(), m_visual, unsigned(m_depth), ZPixmap, 0,
+                                 reinterpret_cast<char*>(const_cast<uint32_t*>(pixels)),
+                                 unsigned(imageWidth), unsigned(imageHeight), 32, strideBytes);
+    if (image == nullptr)
+        return;
+    image->byte_order = LSBFirst;  // our pixels are B, G, R, A in memory
+    XPutImage(m_connection.Dpy(), window, gc, image, int(src.x), int(src.y), int(to.x), int(to.y),
+              unsigned(width), unsigned(height));
+    image->data = nullptr;  // the pixels are the caller's
+    XDestroyImage(image);
+    XFlush(m_connection.Dpy());
+}
+
+uint32_t* Image::Scratch(int width, int rows) {
+    m_scratch.resize(size_t(width) * size_t(rows));
+    return m_scratch.data();
+}
+
+int Image::BandRows(int width) {
+    return std::max(1, SMALL_PIXELS / std::max(1, width));
+}
+
+void Image::Completed(ShmSeg segment) {
+    if (Shared() && segment == m_shm.shmseg)
+        m_pending = false;
+}
+
+// The segment is written only once the server has read the last request from it.
+void Image::WaitIdle() {
+    Display* dpy = m_connection.Dpy();
+    XEvent event;
+    for (int waited = 0; m_pending && waited < COMPLETION_WAIT_MS; waited += 10) {
+        if (XCheckIfEvent(dpy, &event, IsCompletionOf, reinterpret_cast<XPointer>(&m_shm)) != 0) {
+            m_pending = false;
+            return;
+        }
+        pollfd fd{ConnectionNumber(dpy), POLLIN, 0};
+        poll(&fd, 1, 10);
+    }
+    if (m_pending)
+        XSync(dpy, False);  // a lost event must not stall painting for good
+    m_pending = false;
 }
 
 }  // namespace platform::x11

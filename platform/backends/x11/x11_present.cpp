@@ -128,14 +128,52 @@ void X11Backend::Present(HWND hwnd, const PresentRequest& request) {
     if (dirty.left >= dirty.right || dirty.top >= dirty.bottom)
         return;
     Conversion how = ChooseConversion(*record, request, ShowsTranslucency());
-    for (LONG y = dirty.top; y < dirty.bottom; ++y) {
-        const auto* from = reinterpret_cast<const uint32_t*>(
-            static_cast<const uint8_t*>(view.pixels) + size_t(y) * view.strideBytes);
-        ConvertRow(from + dirty.left, record->image->Row(int(y)) + dirty.left,
-                   int(dirty.right - dirty.left), how, request.constantAlpha);
+    SendPixels(*record, view, dirty, int(how), request.constantAlpha);
+}
+
+// Unconverted pixels go straight from the surface; others through a segment written whole or
+// a band-sized scratch, so a one-off large present keeps no buffer of its size.
+void X11Backend::SendPixels(WindowRecord& record, const platform::user::SurfaceView& view,
+                            const RECT& dirty, int how, BYTE constantAlpha) {
+    Image& image = *record.image;
+    int width = int(dirty.right - dirty.left), height = int(dirty.bottom - dirty.top);
+    auto source = [&](int y) {
+        return reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(view.pixels) +
+                                                 size_t(y) * view.strideBytes) +
+               dirty.left;
+    };
+    POINT origin{dirty.left, dirty.top};
+    if (image.PlanSegment(width, height)) {
+        size_t stride = 0;
+        uint32_t* to = image.SegmentAt(origin.x, origin.y, stride);
+        for (int row = 0; row < height; ++row)
+            ConvertRow(source(origin.y + row), to + size_t(row) * stride, width, Conversion(how),
+                       constantAlpha);
+        image.PutSegment(record.xid, record.gc, origin.x, origin.y, width, height);
+        return;
     }
-    record->image->Put(record->xid, record->gc, int(dirty.left), int(dirty.top),
-                       int(dirty.right - dirty.left), int(dirty.bottom - dirty.top));
+    if (Conversion(how) == Conversion::Copy) {
+        image.PutPixels(record.xid, record.gc, static_cast<const uint32_t*>(view.pixels),
+                        int(view.strideBytes), view.width, view.height, origin, origin, width,
+                        height);
+        return;
+    }
+    for (int top = 0; top < height; top += Image::BandRows(width)) {
+        int rows = std::min(Image::BandRows(width), height - top);
+        uint32_t* band = image.Scratch(width, rows);
+        for (int row = 0; row < rows; ++row)
+            ConvertRow(source(origin.y + top + row), band + size_t(row) * width, width,
+                       Conversion(how), constantAlpha);
+        image.PutPixels(record.xid, record.gc, band, width * 4, width, rows, POINT{0, 0},
+                        POINT{origin.x, origin.y + top}, width, rows);
+    }
+}
+
+void X11Backend::OnShmCompletion(const XShmCompletionEvent& e) {
+    std::lock_guard<std::recursive_mutex> guard(m_lock);
+    WindowRecord* record = FindX(e.drawable);
+    if (record != nullptr && record->image != nullptr)
+        record->image->Completed(e.shmseg);
 }
 
 // The bounding shape: the window region, cut to the opaque pixels when

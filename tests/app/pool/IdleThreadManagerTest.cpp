@@ -227,3 +227,17 @@ TEST(IdleThreadManager, WithoutAPoolJobsAreDroppedAndFreed) {
     EXPECT_EQ(PostIdleJob(-1, job), 0u);
     EXPECT_EQ(g_nFreedArgs, 1);
 }
+
+// An idle worker sleeps until a job comes (no wake-ups, so no CPU while the launcher idles): after
+// its first, empty pass and pause it begins no pass until a job arrives, and then runs it.
+TEST(IdleThreadManager, AnIdleWorkerSleepsUntilAJobComes) {
+    CRecordingClient client;
+    CIdleThread worker(nullptr);
+    ASSERT_TRUE(worker.Resume());
+    ASSERT_TRUE(WaitFor([&] { return worker.PassCount() == 1; }));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_EQ(worker.PassCount(), 1) << "an idle worker woke up";
+    worker.AddJob(MakeJob(&client, 1));
+    ASSERT_TRUE(WaitFor([&] { return client.RunCount() == 1; }));
+    EXPECT_GE(worker.PassCount(), 2);
+}

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "app/lines/PtLine.h"
+#include "app/startup/StartUp.h"
 #include "app/update/DataManager.h"
 #include "net/Endpoints.h"
 #include "support/CaptureStderr.h"
@@ -16,10 +19,12 @@ struct GateRecord {
     std::string text, title, opened;
     int exitCode = -1;
     int answer = 1;
+    std::thread::id promptThread;
 } g_record;
 
 int RecordPrompt(const std::string& text, const std::string& title) {
     ++g_record.prompts;
+    g_record.promptThread = std::this_thread::get_id();
     g_record.text = text;
     g_record.title = title;
     return g_record.answer;
@@ -43,7 +48,7 @@ protected:
         UpdateGate() = m_saved;
         g_lstPtLine.clear();
     }
-    void RunAgainst(const std::string& announced) {
+    void RunAgainst(const std::string& announced, void (*pfnGate)() = CheckUpdateAtStart) {
         SimProfile profile = SimProfile::Default().WithEphemeralPorts();
         profile.lines.clear();
         profile.announcedVersion = announced;
@@ -51,7 +56,7 @@ protected:
         ASSERT_TRUE(sim.Start(profile)) << sim.Error();
         UpdateGate().strManifestUrl = "https://" + sim.UpdateHost() + UPDATE_MANIFEST_PATH;
         testsupport::CCaptureStderr quiet;
-        CheckUpdateAtStart();
+        pfnGate();
     }
     UpdateGateHooks m_saved;
 };
@@ -83,4 +88,17 @@ TEST_F(UpdateGateTest, NoUpdateOrNoLinesLetStartUpContinue) {
     g_lstPtLine.clear();
     RunAgainst("9.0.0");
     EXPECT_EQ(g_record.prompts, 0);
+}
+
+// Start-up asks on a thread of its own while it warms up, but the answer is acted on where the
+// windows live: the prompt comes on the calling thread, and nothing without a newer version.
+TEST_F(UpdateGateTest, StartUpsGateActsOnTheAnswerOnItsOwnThread) {
+    RunAgainst("9.0.0", PassUpdateGate);
+    EXPECT_EQ(g_record.prompts, 1);
+    EXPECT_EQ(g_record.promptThread, std::this_thread::get_id());
+    EXPECT_EQ(g_record.exitCode, 0);
+    g_record = GateRecord{};
+    RunAgainst(CDataManager::OwnVersion(), PassUpdateGate);
+    EXPECT_EQ(g_record.prompts, 0);
+    EXPECT_EQ(g_record.exitCode, -1);
 }

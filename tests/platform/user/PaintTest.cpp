@@ -4,6 +4,7 @@
 #include "UserTestSupport.h"
 #include "platform/backends/headless/headless.h"
 #include "platform/user.h"
+#include "platform/user/native_event.h"
 
 namespace {
 
@@ -143,4 +144,26 @@ TEST(Paint, BackBufferCopiedThroughAKeptWindowDcShowsAtEndPaint) {
     DeleteObject(bitmap);
     DeleteDC(back);
     ReleaseDC(hwnd, windowDc);
+}
+
+// An expose shows the kept pixels again, but only once something was painted: a surface never
+// painted (drawn into through a DC not yet released) is not shown.
+TEST(Paint, ExposeShowsOnlyASurfaceThatWasPainted) {
+    HWND hwnd = usertest::MakeWindow(RECT{0, 0, 20, 10}, WS_POPUP | WS_VISIBLE);
+    usertest::WindowGuard guard{hwnd};
+    platform::user::NativeEvent expose;
+    expose.kind = platform::user::NativeEventKind::Expose;
+    expose.hwnd = hwnd;
+    expose.damage = RECT{0, 0, 20, 10};
+    HDC hdc = GetDC(hwnd);
+    Fill(hdc, RECT{0, 0, 20, 10}, RGB(255, 0, 0));
+    platform::user::TranslateNativeEvent(expose);
+    EXPECT_NE(PixelOf(hwnd, 5, 5), RED) << "an unpainted surface was presented";
+    EXPECT_EQ(ReleaseDC(hwnd, hdc), 1);
+    EXPECT_EQ(PixelOf(hwnd, 5, 5), RED);
+    hdc = GetDC(hwnd);
+    Fill(hdc, RECT{0, 0, 20, 10}, RGB(0, 0, 255));  // not released: only the expose shows it
+    platform::user::TranslateNativeEvent(expose);
+    EXPECT_EQ(PixelOf(hwnd, 5, 5), BLUE);
+    ReleaseDC(hwnd, hdc);
 }

@@ -178,3 +178,24 @@ TEST_F(ShadowWindowTest, SkinnedWindowBaseGetsItsShadowAndTakesItAlongWhenDestro
     EXPECT_TRUE(frame.m_bFinal);
     EXPECT_FALSE(IsWindow(hShadow));
 }
+
+// The first frame on the screen is the window's: its shadow is built and shown only after the
+// window's first paint, whether the window was visible when the skin arrived or shown later.
+TEST_F(ShadowWindowTest, ShownOnlyAfterTheWindowsFirstPaint) {
+    CShadowWindow window(SkinDocument(IMAGE_SHADOW), 100, 100, false);
+    ShowWindow(window.Hwnd(), SW_SHOWNA);
+    EXPECT_FALSE(IsWindowVisible(window.ShadowHwnd())) << "shown before the window painted";
+    EXPECT_TRUE(window.Shadow().IsUpdatePending());
+    SendMessageA(window.Hwnd(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(600, 400));
+    EXPECT_FALSE(IsWindowVisible(window.ShadowHwnd())) << "a size change showed it early";
+    Pump();
+    EXPECT_TRUE(ShadowShown(window));
+    EXPECT_EQ(window.Shadow().GetStatus(), 7);
+    EXPECT_FALSE(window.Shadow().IsUpdatePending());
+    ExpectRect(RectOf(window.ShadowHwnd()), 82, 83, 716, 520);
+
+    // Once the window has painted, showing it again brings the shadow at once.
+    ShowWindow(window.Hwnd(), SW_HIDE);
+    ShowWindow(window.Hwnd(), SW_SHOWNA);
+    EXPECT_TRUE(IsWindowVisible(window.ShadowHwnd()));
+}
