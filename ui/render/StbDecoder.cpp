@@ -108,7 +108,10 @@ bool DecodeGifFrames(const uint8_t* pData, size_t nSize, const GifFrameSink& onF
             break;
     }
     stbi_image_free(pPixels);
-    stbi_image_free(pDelays);
+    // When it fails for memory, stb_image has freed the delays already
+    // without clearing the pointer; without pixels there is nothing to free.
+    if (pPixels != nullptr)
+        stbi_image_free(pDelays);
     return bOk;
 }
 
