@@ -33,7 +33,7 @@ const std::vector<Bytes>& SkinPngs() {
 
 const Bytes& QrJpeg() {
     static const Bytes s_jpeg = [] {
-        std::string jpeg = SimAssets::Make().qrJpeg;
+        std::string jpeg = SimAssets::Make(LUMORA_MOBILE_URL, LUMORA_MOBILE_GJ_URL).qrJpeg;
         return Bytes(jpeg.begin(), jpeg.end());
     }();
     return s_jpeg;

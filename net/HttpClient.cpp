@@ -1,6 +1,7 @@
 // GET and POST into memory, and the body sink every transfer writes through.
 #include "net/HttpClient.h"
 
+#include "net/CurlPhaseTimes.h"
 #include "net/CurlTransfer.h"
 
 namespace {
@@ -32,7 +33,8 @@ size_t HttpWriteToBuffer(void* data, size_t size, size_t count, void* buffer) {
     return bytes;
 }
 
-std::string HttpGet(const char* url, int& status, int timeout, int attempts) {
+std::string HttpGet(const char* url, int& status, int timeout, int attempts,
+                    HttpPhaseTimes* pPhases) {
     CCurlTransfer transfer;
     if (!transfer.IsValid()) {
         status = CURLE_FAILED_INIT;
@@ -48,6 +50,8 @@ std::string HttpGet(const char* url, int& status, int timeout, int attempts) {
 
     CURLcode code = transfer.Perform(attempts);
     status = code != CURLE_OK ? int(code) : transfer.QueryResponseCode();
+    if (pPhases != nullptr)
+        *pPhases = QueryHttpPhaseTimes(transfer.Handle());
     ReplaceBodyByRedirectTarget(transfer, status);
     return std::move(transfer.Body());
 }

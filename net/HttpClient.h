@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string>
 
+#include "net/HttpPhaseTimes.h"
+
 // Bodies above this size end the transfer as a write error, so a broken or
 // hostile host cannot make the launcher hold an unbounded answer in memory.
 constexpr size_t HTTP_MAX_BODY_BYTES = 16u * 1024u * 1024u;
@@ -18,7 +20,10 @@ constexpr long HTTP_DOWNLOAD_TIME_LIMIT_SECONDS = 60;
 // transfer, else a libcurl error code (2 when no handle could be made).
 // timeout <= 0 means 15 s, attempts <= 0 means 3. Redirects are not followed:
 // for a 3xx answer with a target, the body returned is the target URL.
-std::string HttpGet(const char* url, int& status, int timeout, int attempts);
+// pPhases, when given, receives the phase times of the last attempt, also of
+// one that failed.
+std::string HttpGet(const char* url, int& status, int timeout, int attempts,
+                    HttpPhaseTimes* pPhases = nullptr);
 
 // A failed transfer (status below 100) returns an empty body.
 //

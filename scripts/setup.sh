@@ -17,6 +17,8 @@ PACKAGES=(
   fonts-wqy-microhei fonts-dejavu-core fontconfig xvfb x11-utils openbox xcompmgr curl python3 python3-pil
   # desktop integration: the URL opener and the desktop entry check
   xdg-utils desktop-file-utils
+  # QR codes in the simulator, their decoding in the client-page test, the Debian package
+  libqrencode-dev zbar-tools lintian dpkg-dev file
 )
 
 missing=()

@@ -134,7 +134,8 @@ int CMainFrame::TestPtLine(INT_PTR arg, LPARAM* lparam) {
     PtLineTestResult result;
     result.url = url;
     DWORD dwStart = GetTickCount();
-    std::string body = HttpGet(ProbeUrl(url, dwStart).c_str(), result.status, PROBE_TIMEOUT_S, 1);
+    std::string body =
+        HttpGet(ProbeUrl(url, dwStart).c_str(), result.status, PROBE_TIMEOUT_S, 1, &result.phases);
     result.costMs = int(DWORD(GetTickCount() - dwStart));
     result.ok = IsProbeAnswer(body);
     *lparam = reinterpret_cast<LPARAM>(new PtLineTestResult(result));

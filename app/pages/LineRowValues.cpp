@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/pages/LineToolTipText.h"
+
 namespace {
 
 const int SLOW_MS = 700;
@@ -14,6 +16,7 @@ const int MIN_BAR_VALUE = 20;
 
 LineRowValues GetLineRowValues(const PtLineTestResult& result) {
     LineRowValues values;
+    values.strToolTip = GetLineToolTipText(result);
     if (result.status != 200) {
         values.strText = "线路不可用";
         return values;

@@ -25,6 +25,14 @@ namespace {
 
 const char BROWSER_SUFFIX[] = "?from=kestova";
 
+// Hover finds the innermost control, so the row and each of its parts carry the text.
+void SetRowToolTip(CControlUI* pRow, const std::string& strText) {
+    pRow->SetToolTip(strText.c_str());
+    auto* pContainer = static_cast<CContainerUI*>(pRow->AsType("Container"));
+    for (int i = 0; pContainer != nullptr && i < pContainer->GetCount(); ++i)
+        pContainer->GetItemAt(i)->SetToolTip(strText.c_str());
+}
+
 template <class T>
 T* As(CControlUI* pControl, const char* pstrType) {
     return pControl != nullptr ? static_cast<T*>(pControl->AsType(pstrType)) : nullptr;
@@ -134,6 +142,7 @@ CControlUI* CPage1::BuildRow(const PtLineTestResult& result, int& nRow) {
     }
     if (CControlUI* pGo = m_pHost->FindChildByName(pRow, "btn_go"))
         pGo->SetUserData(result.url.c_str());
+    SetRowToolTip(pRow, GetLineRowValues(result).strToolTip);
     return pRow;
 }
 

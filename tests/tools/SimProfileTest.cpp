@@ -60,18 +60,21 @@ TEST(SimOptions, NoArgumentsGiveTheDefaultProfile) {
 TEST(SimOptions, FlagsChangePortsLatenciesModesAndVersion) {
     SimProfile profile;
     std::string error;
-    ASSERT_EQ(
-        ParseSimOptions({"--seed-port", "19000", "--update-port", "19443", "--seed-latency", "5",
-                         "--line", "19001:40:ok", "--line", "19002:0:status:404", "--line",
-                         "19003:0:status", "--query", "code0", "--announce-version", "1.0.7"},
-                        profile, error),
-        SimCommand::Run)
+    ASSERT_EQ(ParseSimOptions(
+                  {"--seed-port", "19000", "--update-port", "19443", "--seed-latency", "5",
+                   "--line", "19001:40:ok", "--tls", "120", "--line", "19002:0:status:404",
+                   "--line", "19003:0:status", "--query", "code0", "--announce-version", "1.0.7"},
+                  profile, error),
+              SimCommand::Run)
         << error;
     EXPECT_EQ(profile.seed.port, 19000);
     EXPECT_EQ(profile.seed.probeLatencyMs, 5);
     EXPECT_EQ(profile.updatePort, 19443);
     ASSERT_EQ(profile.lines.size(), 3u);
     EXPECT_EQ(profile.lines[0].probeLatencyMs, 40);
+    EXPECT_TRUE(profile.lines[0].tls);  // --tls applies to the line given last
+    EXPECT_EQ(profile.lines[0].tlsDelayMs, 120);
+    EXPECT_FALSE(profile.lines[1].tls);
     EXPECT_EQ(profile.lines[1].status, 404);
     EXPECT_EQ(profile.lines[2].status, 500);
     EXPECT_EQ(profile.lines[2].query, SimQueryMode::CodeZero);
@@ -88,6 +91,8 @@ TEST(SimOptions, BadInputIsAnErrorWithAMessage) {
                                           {"--line", "19001:40"},
                                           {"--line", "19001:40:fast"},
                                           {"--query", "sometimes"},
+                                          {"--tls", "100"},  // no line given yet
+                                          {"--line", "19001:40:ok", "--tls", "-1"},
                                           {"--bogus", "1"},
                                           {"--announce-version", ""}}) {
         error.clear();

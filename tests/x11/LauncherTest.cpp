@@ -6,12 +6,14 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
 #include "LauncherProcess.h"
 #include "SkinGeometry.h"
 #include "X11Fixture.h"
+#include "tools/xdrive/PngFile.h"
 #include "tools/xdrive/XDisplay.h"
 
 namespace x11test {
@@ -93,10 +95,12 @@ protected:
         std::filesystem::permissions(m_recorder, std::filesystem::perms::owner_all);
     }
 
+    // The QR images go to the test's own folder, not to a shared /tmp.
     void StartLauncher() {
         m_launcher = std::make_unique<LauncherProcess>(
             LUMORA_LAUNCHER_PATH, m_server->Display(),
-            std::vector<std::string>{"BROWSER=" + m_recorder}, m_dir + "/trace.log");
+            std::vector<std::string>{"BROWSER=" + m_recorder, "TMPDIR=" + m_dir},
+            m_dir + "/trace.log");
         ASSERT_TRUE(m_launcher->Started());
         bool shown = WaitFor(
             [&] { return m_display.FindWindow(MAIN_CLASS, m_main) || !m_launcher->Running(); },
@@ -154,6 +158,24 @@ protected:
         return image.pixels.empty() ? 0 : image.pixels[0];
     }
 
+    // Photographs the main window and reads every QR code in the picture, one
+    // text a line, as a phone's scanner would (zbarimg).
+    std::string ScanMainWindow() {
+        xdrive::ScreenImage image;
+        std::string path = m_dir + "/client.png", why;
+        if (!m_display.Capture(MainRect(), image) || !WritePng(path, image, why))
+            return "capture failed: " + why;
+        std::string text;
+        FILE* pipe = popen(("zbarimg --raw -q '" + path + "' 2>/dev/null").c_str(), "r");
+        if (pipe == nullptr)
+            return "zbarimg cannot run";
+        char buffer[512];
+        while (fgets(buffer, sizeof buffer, pipe) != nullptr)
+            text += buffer;
+        pclose(pipe);
+        return text;
+    }
+
     std::string m_dir;
     std::string m_recorder;
     std::unique_ptr<ChildProcess> m_sim;
@@ -173,6 +195,26 @@ TEST_F(LauncherX11Test, RowsShowTheFastestLinesAndRowOnesButtonOpensItsLine) {
     ClickMain(go.CentreX(), go.CentreY());
     ASSERT_TRUE(WaitFor([&] { return !Opened().empty(); }, WAIT_MS)) << Trace();
     EXPECT_EQ(Opened(), std::string(FASTEST_LINE) + "?from=kestova\n");
+}
+
+TEST_F(LauncherX11Test, ClientPageQrCodesScanToTheMobileDownloadAddresses) {
+    StartLauncher();
+    Bounds tab = ControlBounds(LUMORA_SKIN_DIR, "MainFrame.xml", "opt_page2");
+    ASSERT_FALSE(tab.Empty());
+    ClickMain(tab.CentreX(), tab.CentreY());
+    std::string first = std::string(LUMORA_MOBILE_URL) + "\n";
+    std::string second = std::string(LUMORA_MOBILE_GJ_URL) + "\n";
+    std::string scanned;
+    // The codes appear once the launcher's download at start has ended.
+    bool both = WaitFor(
+        [&] {
+            scanned = ScanMainWindow();
+            return scanned.find(first) != std::string::npos &&
+                   scanned.find(second) != std::string::npos;
+        },
+        WAIT_MS * 3);
+    EXPECT_TRUE(both) << "zbarimg read:\n" << scanned << Trace();
+    EXPECT_EQ(scanned.size(), first.size() + second.size()) << scanned;  // nothing else
 }
 
 TEST_F(LauncherX11Test, CloseButtonAsksAndOkEndsTheLauncherWithZero) {

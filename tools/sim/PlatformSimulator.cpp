@@ -5,6 +5,17 @@
 #include "tools/sim/SimLineHost.h"
 #include "tools/sim/SimUpdateServer.h"
 
+namespace {
+
+// The path of an absolute URL ("http://host:port/a/b" gives "/a/b"); empty without one.
+std::string PathOf(const std::string& url) {
+    size_t scheme = url.find("://");
+    size_t slash = url.find('/', scheme == std::string::npos ? 0 : scheme + 3);
+    return slash == std::string::npos ? std::string() : url.substr(slash);
+}
+
+}  // namespace
+
 CPlatformSimulator::CPlatformSimulator() = default;
 
 CPlatformSimulator::~CPlatformSimulator() {
@@ -21,7 +32,9 @@ bool CPlatformSimulator::Start(const SimProfile& profile) {
     Stop();
     m_profile = profile;
     m_strError.clear();
-    m_content.assets = SimAssets::Make();
+    m_content.assets = SimAssets::Make(profile.mobileUrl, profile.mobileGjUrl);
+    m_content.mobilePath = PathOf(profile.mobileUrl);
+    m_content.mobileGjPath = PathOf(profile.mobileGjUrl);
     m_content.qrJpegPath = profile.qrJpegPath;
     m_content.qrPngPath = profile.qrPngPath;
     m_content.announcedVersion = profile.announcedVersion;
@@ -88,7 +101,10 @@ std::string CPlatformSimulator::UpdateHost() const {
 
 std::vector<std::string> CPlatformSimulator::LineUrls() const {
     std::vector<std::string> urls;
-    for (int port : LinePorts())
-        urls.push_back("http://" + m_profile.bindAddress + ":" + std::to_string(port));
+    for (size_t i = 0; i < m_lstLines.size(); ++i) {
+        const char* pstrScheme = m_profile.lines[i].tls ? "https://" : "http://";
+        urls.push_back(pstrScheme + m_profile.bindAddress + ":" +
+                       std::to_string(m_lstLines[i]->Port()));
+    }
     return urls;
 }

@@ -11,6 +11,8 @@ struct SimContent {
     SimAssets assets;
     std::string qrJpegPath;
     std::string qrPngPath;
+    std::string mobilePath;  // the paths of the two download addresses
+    std::string mobileGjPath;
     std::string announcedVersion;
     // The line hosts the line query announces, with their bound ports.
     std::vector<std::string> lineUrls;

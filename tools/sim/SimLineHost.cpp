@@ -34,7 +34,9 @@ int CSimLineHost::Bind(const std::string& address) {
         m_nPort = m_reset.Bind(address, m_config.port);
         return m_nPort;
     }
-    m_pServer = std::make_unique<httplib::Server>();
+    m_pServer = MakeServer();
+    if (m_pServer == nullptr || !m_pServer->is_valid())
+        return -1;
     m_pServer->set_socket_options(SimSocketOptions);
     if (m_config.port == 0)
         m_nPort = m_pServer->bind_to_any_port(address);
@@ -43,6 +45,30 @@ int CSimLineHost::Bind(const std::string& address) {
     if (m_nPort > 0)
         Route();
     return m_nPort;
+}
+
+std::unique_ptr<httplib::Server> CSimLineHost::MakeServer() {
+    if (!m_config.tls)
+        return std::make_unique<httplib::Server>();
+    if (!m_cert.Generate())
+        return nullptr;
+    return std::make_unique<httplib::SSLServer>([this](SSL_CTX& ctx) { return SetUpTls(ctx); });
+}
+
+bool CSimLineHost::SetUpTls(SSL_CTX& ctx) {
+    if (SSL_CTX_use_certificate(&ctx, m_cert.Cert()) != 1 ||
+        SSL_CTX_use_PrivateKey(&ctx, m_cert.Key()) != 1)
+        return false;
+    SSL_CTX_set_client_hello_cb(&ctx, DelayHandshake, this);
+    return true;
+}
+
+// Holding the server's first handshake answer back lengthens the client's TLS phase.
+int CSimLineHost::DelayHandshake(SSL*, int*, void* pHost) {
+    auto* pThis = static_cast<CSimLineHost*>(pHost);
+    if (pThis->m_config.tlsDelayMs > 0)
+        pThis->m_content.stop.WaitFor(pThis->m_config.tlsDelayMs);
+    return SSL_CLIENT_HELLO_SUCCESS;
 }
 
 void CSimLineHost::Route() {
@@ -54,6 +80,10 @@ void CSimLineHost::Route() {
     });
     Serve(server, m_content.qrJpegPath, m_content.assets.qrJpeg, "image/jpeg");
     Serve(server, m_content.qrPngPath, m_content.assets.qrPng, "image/png");
+    if (!m_content.mobilePath.empty())
+        Serve(server, m_content.mobilePath, m_content.assets.mobilePage, "text/html");
+    if (!m_content.mobileGjPath.empty())
+        Serve(server, m_content.mobileGjPath, m_content.assets.mobileGjPage, "text/html");
     Serve(server, UPDATE_INSTALLER_PATH, m_content.assets.installer, "application/octet-stream");
 }
 

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "tools/sim/ResetListener.h"
+#include "tools/sim/SelfSignedCert.h"
 #include "tools/sim/SimContent.h"
 #include "tools/sim/SimProfile.h"
 
@@ -27,6 +28,9 @@ public:
     int Port() const { return m_nPort; }
 
 private:
+    std::unique_ptr<httplib::Server> MakeServer();
+    bool SetUpTls(SSL_CTX& ctx);
+    static int DelayHandshake(SSL* pSsl, int* pAlert, void* pHost);
     void Route();
     void AnswerQuery(httplib::Response& res) const;
     void AnswerProbe(const httplib::Request& req, httplib::Response& res) const;
@@ -36,5 +40,6 @@ private:
     int m_nPort = -1;
     std::unique_ptr<httplib::Server> m_pServer;
     CResetListener m_reset;
+    CSelfSignedCert m_cert;
     std::thread m_thread;
 };

@@ -63,6 +63,13 @@ struct Parser {
                 line.query = mode;
             return true;
         }
+        if (name == "--tls") {
+            // The line host given last serves HTTPS, its handshake held back.
+            if (!linesGiven)
+                return false;
+            profile.lines.back().tls = true;
+            return ParseInt(value, 0, 600000, profile.lines.back().tlsDelayMs);
+        }
         if (name == "--line") {
             if (!linesGiven)
                 profile.lines.clear();
@@ -122,6 +129,8 @@ std::string SimUsage() {
            "                           replaces the default list (18401-18407).\n"
            "                           BEHAVIOUR: ok | status | nomarkers | hang | reset\n"
            "                           STATUS (for status, default 500): 100..599\n"
+           "  --tls MS                 the line host given last serves HTTPS, its TLS\n"
+           "                           handshake held back MS milliseconds\n"
            "  --query MODE             line-query answer of every host given so far\n"
            "                           MODE: ok | status500 | code0 | empty | malformed\n"
            "  --ephemeral              bind every port given so far to a free port\n"
@@ -131,11 +140,15 @@ std::string SimUsage() {
 namespace {
 
 std::string DescribeHost(const char* role, const std::string& address, const SimHostConfig& host) {
-    std::string line = std::string(role) + " http://" + address + ":" + std::to_string(host.port) +
-                       "  probe " + SimProbeBehaviourName(host.behaviour);
+    std::string line = std::string(role) + (host.tls ? " https://" : " http://") + address + ":" +
+                       std::to_string(host.port) + "  probe " +
+                       SimProbeBehaviourName(host.behaviour);
     if (host.behaviour == SimProbeBehaviour::Status)
         line.append(" ").append(std::to_string(host.status));
-    line += " after " + std::to_string(host.probeLatencyMs) + " ms, query ";
+    line += " after " + std::to_string(host.probeLatencyMs) + " ms";
+    if (host.tls)
+        line += ", handshake +" + std::to_string(host.tlsDelayMs) + " ms";
+    line += ", query ";
     return line + SimQueryModeName(host.query) + "\n";
 }
 

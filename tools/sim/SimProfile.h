@@ -24,7 +24,13 @@ enum class SimQueryMode {
 
 struct SimHostConfig {
     int port = 0;  // 0 binds an ephemeral port
+    // The probe's first-byte delay: the answer's headers wait this long.
     int probeLatencyMs = 0;
+    // HTTPS instead of HTTP, with the handshake held back by tlsDelayMs. A
+    // connect delay cannot be made on loopback from user space: the kernel
+    // completes the TCP handshake before the server sees the connection.
+    bool tls = false;
+    int tlsDelayMs = 0;
     SimProbeBehaviour behaviour = SimProbeBehaviour::Ok;
     int status = 200;  // used by SimProbeBehaviour::Status
     SimQueryMode query = SimQueryMode::Ok;
@@ -43,6 +49,10 @@ struct SimProfile {
     // onto the fastest line host).
     std::string qrJpegPath = "/static/images/client/mobile_qr.jpg";
     std::string qrPngPath = "/static/images/client/mobile_gj_qr.png";
+    // What the two QR codes say: the mobile clients' download addresses. The
+    // path of each is also served, as a small page, by every line host.
+    std::string mobileUrl = LUMORA_MOBILE_URL;
+    std::string mobileGjUrl = LUMORA_MOBILE_GJ_URL;
 
     // The profile a freshly built launcher expects: seed 18400, update 18443,
     // line hosts 18401-18407 with distinct latencies and behaviours.
