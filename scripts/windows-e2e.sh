@@ -56,7 +56,7 @@ EOF
 win_e2e_fail() {
   echo "windows e2e: $*" >&2
   tail -n 30 "$SESSION_DIR/trace.log" >&2
-  return 1
+  exit 1
 }
 
 win_e2e_rows() {
@@ -67,7 +67,7 @@ win_e2e_rows() {
     read -r l t r b < <(win_row_rect "$row" ctrl_progress)
     WIN_E2E_BARS+=("$((l + (r - l) / 10)) $(((t + b) / 2))")
   done
-  python3 "$WIN_ROOT/tests/win/bar_colours.py" "$WIN_E2E_PICTURE" "${WIN_E2E_BARS[@]}" ||
+  /usr/bin/python3 "$WIN_ROOT/tests/win/bar_colours.py" "$WIN_E2E_PICTURE" "${WIN_E2E_BARS[@]}" ||
     win_e2e_fail "the rows are not green, yellow and red"
 }
 
