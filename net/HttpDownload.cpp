@@ -1,7 +1,6 @@
 // GET into a file: the target is replaced only by a complete, successful download.
 #include <curl/curl.h>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -9,6 +8,7 @@
 
 #include "net/CurlTransfer.h"
 #include "net/HttpClient.h"
+#include "net/LocalFile.h"
 #include "platform/kernel.h"
 
 namespace {
@@ -25,15 +25,13 @@ std::atomic<long> g_nTimeLimitSeconds{HTTP_DOWNLOAD_TIME_LIMIT_SECONDS};
 class CTempFile {
 public:
     explicit CTempFile(const std::string& target) : m_strPath(target + ".XXXXXX") {
-        m_nFd = mkstemp(m_strPath.data());
-        if (m_nFd >= 0)
-            fchmod(m_nFd, 0644);
+        m_nFd = LocalFileCreateTemp(m_strPath);
     }
     ~CTempFile() {
         if (m_nFd >= 0)
             close(m_nFd);
         if (!m_bKept)
-            unlink(m_strPath.c_str());
+            LocalFileRemove(m_strPath);
     }
     bool IsOpen() const { return m_nFd >= 0; }
     bool Write(const std::string& bytes) {
@@ -52,7 +50,7 @@ public:
         m_nFd = -1;
         if (close(fd) != 0)
             return false;
-        m_bKept = rename(m_strPath.c_str(), target.c_str()) == 0;
+        m_bKept = LocalFileReplace(m_strPath, target);
         return m_bKept;
     }
 
@@ -61,11 +59,6 @@ private:
     int m_nFd = -1;
     bool m_bKept = false;
 };
-
-bool IsDirectory(const std::string& path) {
-    struct stat info;
-    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
 
 int StatusToResult(int status) {
     if (status < 100)
@@ -96,7 +89,7 @@ int HttpDownload(const char* url, const char* path) {
     if (!transfer.IsValid())
         return CURLE_FAILED_INIT;
     std::string target = platform::AnsiToUtf8(path != nullptr ? path : "");
-    if (target.empty() || IsDirectory(target))
+    if (target.empty() || LocalFileIsDirectory(target))
         return RESULT_CANNOT_OPEN;
     CTempFile file(target);
     if (!file.IsOpen())

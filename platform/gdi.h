@@ -9,6 +9,11 @@
 // correct premultiplied pixels for a per-pixel-alpha window.
 #pragma once
 
+#ifdef _WIN32
+// The real API, with the project's own extras.
+#include "platform/win/gdi_win.h"
+#else
+
 #include "platform/win32_types.h"
 
 typedef void* PVOID;
@@ -353,3 +358,5 @@ bool SaveBitmapPng(HBITMAP hbm, const char* pathUtf8);
 bool SaveDCPng(HDC hdc, const char* pathUtf8);
 
 }  // namespace platform
+
+#endif  // _WIN32

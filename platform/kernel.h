@@ -1,6 +1,11 @@
 // Kernel services: module, paths, time, code pages, debug output, version info, resources.
 #pragma once
 
+#ifdef _WIN32
+// The real API, with the project's own extras.
+#include "platform/win/kernel_win.h"
+#else
+
 #include <string>
 
 #include "platform/win32_types.h"
@@ -110,3 +115,5 @@ std::string Utf8ToAnsi(const char* text);
 // --- entry ------------------------------------------------------------------
 // Defined by the program; the platform's main() calls it with the module handle.
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nShowCmd);
+
+#endif  // _WIN32

@@ -1,6 +1,11 @@
 // Shell services: opening a web address in the user's browser.
 #pragma once
 
+#ifdef _WIN32
+// The real API, with the project's own extras.
+#include "platform/win/shell_win.h"
+#else
+
 #include "platform/win32_types.h"
 
 // Results at or below 32 are failures, as the shell reports them.
@@ -24,3 +29,5 @@ namespace platform {
 void SetShellOpenProgram(const char* pstrPath);
 
 }  // namespace platform
+
+#endif  // _WIN32

@@ -2,6 +2,11 @@
 // window geometry, painting and layered windows.
 #pragma once
 
+#ifdef _WIN32
+// The real API, with the project's own extras.
+#include "platform/win/user_win.h"
+#else
+
 #include "platform/gdi.h"
 #include "platform/win32_types.h"
 
@@ -646,3 +651,5 @@ namespace platform {
 BOOL PostMessageOwning(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam, void (*pfnFree)(LPARAM));
 
 }  // namespace platform
+
+#endif  // _WIN32

@@ -1,6 +1,11 @@
 // Basic Windows-shaped types, handles and macros shared by the whole platform layer.
 #pragma once
 
+#ifdef _WIN32
+// The real API, with the project's own extras.
+#include "platform/win/windows_api.h"
+#else
+
 #include <cstddef>
 #include <cstdint>
 
@@ -121,3 +126,5 @@ typedef const RECT* LPCRECT;
 #define SW_HIDE 0
 #define SW_SHOWNORMAL 1
 #define SW_SHOW 5
+
+#endif  // _WIN32

@@ -1,6 +1,11 @@
 // Internet connection state.
 #pragma once
 
+#ifdef _WIN32
+// The real API, with the project's own extras.
+#include "platform/win/wininet_win.h"
+#else
+
 #include "platform/win32_types.h"
 
 #define INTERNET_CONNECTION_MODEM 0x01
@@ -19,3 +24,5 @@ namespace platform {
 void SetConnectedStateOverride(int nState);
 
 }  // namespace platform
+
+#endif  // _WIN32

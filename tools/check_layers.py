@@ -11,6 +11,9 @@ are for platform/ itself and for the tests under tests/platform/ and tests/x11/.
 X11 headers appear only in platform/backends/x11/, its tests (tests/x11/), the
 window-driving tool tools/xdrive/ and the peer measurement bench/peer/,
 pixman, FreeType and fontconfig only in platform/gdi/, libcurl only in net/.
+The Windows build's platform/win/ stands beside the Linux folders: neither
+includes the other's files (the shell's URL rules are shared), and the
+Windows API headers appear only there.
 
 With --self-test, runs the rules over made-up files and checks each verdict.
 """
@@ -40,6 +43,7 @@ EXCEPTIONS = set()
 X11 = re.compile(r"^X11/")
 DRAWING = re.compile(r"^(ft2build\.h|freetype/|fontconfig/|pixman)")
 CURL = re.compile(r"^curl/")
+WINDOWS = re.compile(r"^(windows|windowsx|commctrl|shellapi|wininet|winuser|wingdi|winver)\.h$")
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 
 
@@ -50,6 +54,22 @@ PLATFORM_TESTS = ("tests/platform/", "tests/x11/")
 
 # Besides the backend, its tests and the tool that drives windows from outside.
 X11_USERS = ("platform/backends/x11/", "tests/x11/", "tools/xdrive/", "bench/peer/")
+
+
+# The Linux implementation folders of platform/; platform/win/ replaces them on Windows.
+LINUX_PLATFORM = ("platform/kernel/", "platform/user/", "platform/gdi/", "platform/shell/",
+                  "platform/backends/", "platform/entry/")
+WIN_SHARED = ("platform/shell/shell_url.h",)
+
+
+def platform_side_problems(rel, header):
+    """platform/win/ and the Linux folders never include each other's files."""
+    if rel.startswith("platform/win/") and header.startswith(LINUX_PLATFORM):
+        if header not in WIN_SHARED:
+            return [f"platform/win/ must not include the Linux platform's {header}"]
+    if rel.startswith(LINUX_PLATFORM) and header.startswith("platform/win/"):
+        return [f"the Linux platform must not include {header}"]
+    return []
 
 
 # Programs choose and drive a backend; the libraries never see one.
@@ -73,6 +93,8 @@ def layer_problems(rel, header):
         if sub in UI_ALLOWED and wanted in UI_ALLOWED and wanted not in UI_ALLOWED[sub]:
             if (rel, header) not in EXCEPTIONS:
                 return [f"ui/{sub}/ must not include {header}"]
+    if layer == "platform":
+        return platform_side_problems(rel, header)
     if top == "platform" and len(target) > 2 and layer != "platform":
         backend_user = rel.startswith(BACKEND_USERS) and is_backend_api(target)
         if not rel.startswith(PLATFORM_TESTS) and not backend_user:
@@ -88,6 +110,8 @@ def native_problems(rel, header):
         return [f"drawing library header {header} outside platform/gdi/"]
     if CURL.match(header) and not rel.startswith("net/"):
         return [f"libcurl header {header} outside net/"]
+    if WINDOWS.match(header) and not rel.startswith("platform/win/"):
+        return [f"Windows API header {header} outside platform/win/"]
     return []
 
 
@@ -151,6 +175,14 @@ SELF_TEST = [
     ("tests/platform/gdi/X.cpp", "#include <pixman.h>", True),
     ("ui/render/DrawEngineLoad.cpp", "#include <curl/curl.h>", True),
     ("net/HttpDownload.cpp", "#include <curl/curl.h>", False),
+    ("platform/win/kernel_win.h", "#include <windows.h>", False),
+    ("ui/core/UIString.cpp", "#include <windows.h>", True),
+    ("platform/user/window.cpp", "#include <commctrl.h>", True),
+    ("platform/kernel.h", '#include "platform/win/kernel_win.h"', False),
+    ("platform/user/window.cpp", '#include "platform/win/user_win.h"', True),
+    ("platform/win/shell_win.cpp", '#include "platform/shell/shell_url.h"', False),
+    ("platform/win/owned_post.cpp", '#include "platform/user/thread_queue.h"', True),
+    ("ui/core/UIString.cpp", '#include "platform/win/kernel_win.h"', True),
 ]
 
 

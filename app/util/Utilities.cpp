@@ -131,7 +131,7 @@ std::string Utf8ToAnsi(const char* text) {
     int units = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
     if (units <= 0)
         return std::string();
-    std::u16string wide(size_t(units), u'\0');
+    std::basic_string<WCHAR> wide(size_t(units), WCHAR(0));
     MultiByteToWideChar(CP_UTF8, 0, text, -1, wide.data(), units);
     int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, nullptr, 0, nullptr, nullptr);
     if (bytes <= 0)

@@ -116,13 +116,33 @@ std::string EntryName(const char* pstrName) {
     return strName;
 }
 
+// Windows' C runtime reads narrow paths in the system code page: the
+// archive is opened by its wide path there.
+#ifdef _WIN32
+voidpf ZCALLBACK OpenUtf8Path(voidpf /*opaque*/, const void* pFilename, int /*mode*/) {
+    std::wstring wide = platform::Utf8ToWide(static_cast<const char*>(pFilename));
+    return _wfopen(wide.c_str(), L"rb");
+}
+
+unzFile OpenPath(const std::string& strPath) {
+    zlib_filefunc64_def functions;
+    fill_fopen64_filefunc(&functions);
+    functions.zopen64_file = OpenUtf8Path;
+    return unzOpen2_64(strPath.c_str(), &functions);
+}
+#else
+unzFile OpenPath(const std::string& strPath) {
+    return unzOpen64(strPath.c_str());
+}
+#endif
+
 }  // namespace
 
 CZipArchive* CZipArchive::OpenFile(const char* pstrPath) {
     std::string strPath = NativeSkinPath(pstrPath);
     if (strPath.empty())
         return nullptr;
-    return Adopt(unzOpen64(strPath.c_str()));
+    return Adopt(OpenPath(strPath));
 }
 
 CZipArchive* CZipArchive::OpenMemory(const BYTE* pData, DWORD dwSize) {

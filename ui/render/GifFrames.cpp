@@ -1,9 +1,10 @@
-// The frames of an animated GIF, decoded by stb_image and premultiplied.
+// The frames of an animated GIF, decoded within the image budget and premultiplied.
 #include "ui/render/GifFrames.h"
 
-#include <stb/stb_image.h>
-
+#include <cstdint>
 #include <cstring>
+
+#include "ui/render/ImageDecoder.h"
 
 namespace Orvik {
 
@@ -18,7 +19,7 @@ long long CanvasPixels(const BYTE* p, DWORD dwSize) {
     return w * h;
 }
 
-HBITMAP MakePremultiplied(const stbi_uc* pRgba, int w, int h) {
+HBITMAP MakePremultiplied(const uint8_t* pRgba, int w, int h) {
     BITMAPINFO bmi = {};
     bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     bmi.bmiHeader.biWidth = w;
@@ -31,7 +32,7 @@ HBITMAP MakePremultiplied(const stbi_uc* pRgba, int w, int h) {
         return hBitmap;
     auto* px = static_cast<uint32_t*>(pBits);
     for (long long i = 0; i < static_cast<long long>(w) * h; ++i) {
-        const stbi_uc* s = pRgba + i * 4;
+        const uint8_t* s = pRgba + i * 4;
         uint32_t a = s[3];
         px[i] = (a << 24) | ((s[0] * a / 255) << 16) | ((s[1] * a / 255) << 8) | (s[2] * a / 255);
     }
@@ -54,30 +55,18 @@ bool CGifFrames::Decode(const BYTE* pData, DWORD dwSize) {
     long long nPixels = pData != nullptr ? CanvasPixels(pData, dwSize) : 0;
     if (nPixels <= 0 || nPixels > MAX_CANVAS_PIXELS || dwSize > 0x7FFFFFFF)
         return false;
-    int* pDelays = nullptr;
-    int w = 0, h = 0, nFrames = 0, nComp = 0;
-    stbi_uc* pPixels = stbi_load_gif_from_memory(pData, static_cast<int>(dwSize), &pDelays, &w, &h,
-                                                 &nFrames, &nComp, 4);
-    if (pPixels == nullptr || w <= 0 || h <= 0 || nFrames <= 0) {
-        stbi_image_free(pPixels);
-        stbi_image_free(pDelays);
-        return false;
-    }
-    m_nWidth = w;
-    m_nHeight = h;
-    size_t frameBytes = static_cast<size_t>(w) * h * 4;
-    for (int i = 0; i < nFrames; ++i) {
-        HBITMAP hFrame = MakePremultiplied(pPixels + frameBytes * i, w, h);
+    bool bDecoded = DecodeGifFrames(pData, dwSize, [&](const uint8_t* pRgba, int w, int h, int ms) {
+        HBITMAP hFrame = MakePremultiplied(pRgba, w, h);
         if (hFrame == nullptr)
-            break;
+            return false;
+        m_nWidth = w;
+        m_nHeight = h;
         m_aFrames.push_back(hFrame);
         // The decoder reports milliseconds; the file stores hundredths.
-        int ms = pDelays != nullptr ? pDelays[i] : 0;
         m_aDelays.push_back(ms > 0 ? static_cast<UINT>(ms / 10) : 0);
-    }
-    stbi_image_free(pPixels);
-    stbi_image_free(pDelays);
-    if (m_aFrames.empty())
+        return true;
+    });
+    if (!bDecoded || m_aFrames.empty())
         Release();
     return !m_aFrames.empty();
 }

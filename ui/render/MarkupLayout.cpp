@@ -57,7 +57,7 @@ int CMarkupLayout::LinkCount() const {
 RECT CMarkupLayout::MeasuredRect() const {
     const RECT& rc = m_frame.rc;
     return RECT{rc.left, rc.top, std::min<LONG>(rc.right, m_xMax),
-                std::max(m_pt.y + m_cur.cyLine, m_yMinBottom)};
+                std::max<LONG>(m_pt.y + m_cur.cyLine, m_yMinBottom)};
 }
 
 void CMarkupLayout::LayOutLine() {

@@ -167,7 +167,7 @@ bool CMarkupLayout::PlaceImage(const CUIString& strParam) {
     m_cur.cyLine = std::max(m_cur.cyLine, pImage->nHeight);
     m_pt.x += cxFrame;
     NoteWidth(m_pt.x);
-    m_yMinBottom = std::max(m_yMinBottom, m_pt.y + pImage->nHeight);
+    m_yMinBottom = std::max<LONG>(m_yMinBottom, m_pt.y + pImage->nHeight);
     return true;
 }
 

@@ -1,4 +1,4 @@
-// GIF and BMP through a private build of stb_image that knows no other format.
+// GIF (every frame) and BMP through a private build of stb_image that knows no other format.
 #include <cstdlib>
 #include <cstring>
 
@@ -91,6 +91,27 @@ bool DecodeGifOrBmp(const uint8_t* pData, size_t nSize, RgbaImage& out) {
         std::memcpy(out.pixels.data(), pPixels, out.pixels.size());
     }
     stbi_image_free(pPixels);
+    return bOk;
+}
+
+bool DecodeGifFrames(const uint8_t* pData, size_t nSize, const GifFrameSink& onFrame) {
+    if (pData == nullptr || nSize == 0 || nSize > size_t(INT32_MAX))
+        return false;
+    int* pDelays = nullptr;
+    int w = 0, h = 0, nFrames = 0, nComp = 0;
+    stbi_uc* pPixels =
+        stbi_load_gif_from_memory(pData, int(nSize), &pDelays, &w, &h, &nFrames, &nComp, 4);
+    bool bOk = pPixels != nullptr && nFrames > 0 && IsWithinImageBudget(w, h);
+    size_t frameBytes = bOk ? size_t(w) * size_t(h) * 4 : 0;
+    for (int i = 0; bOk && i < nFrames; ++i) {
+        if (!onFrame(pPixels + frameBytes * size_t(i), w, h, pDelays != nullptr ? pDelays[i] : 0))
+            break;
+    }
+    stbi_image_free(pPixels);
+    // When it fails for memory, stb_image has freed the delays already
+    // without clearing the pointer; without pixels there is nothing to free.
+    if (pPixels != nullptr)
+        stbi_image_free(pDelays);
     return bOk;
 }
 

@@ -1,0 +1,6 @@
+// Internet connection state on Windows: the system's own.
+#pragma once
+
+#include "platform/win/windows_api.h"
+
+#include <wininet.h>

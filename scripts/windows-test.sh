@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# The Windows build's tests under Wine; sourced by scripts/windows.sh test.
+#
+# The unit tests run through CTest with wine64 as the cross-compiling
+# emulator; then lumora.exe runs under Wine on a private Xvfb against the
+# Linux simulator and is driven from the Linux side with XTest (xdrive).
+# Wine's prefix is kept in the cache folder (it takes long to create), its
+# server is ended at the end; everything else started here is ended too.
+
+# The Linux tools the end-to-end test needs: the simulator and xdrive.
+win_linux_tools() {
+  bash "$WIN_ROOT/scripts/setup.sh"
+  cmake -S "$WIN_ROOT" -B "$WIN_ROOT/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+  nice cmake --build "$WIN_ROOT/build" -j"$WIN_JOBS" --target lumora-sim xdrive orvik-view >/dev/null
+}
+
+# Windows has the skin's face (微软雅黑); Wine gets the Debian font that has
+# its characters in its place, whatever the locale.
+win_wine_fonts() {
+  local reg="$WINEPREFIX/lumora-fonts.reg"
+  printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
+    '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+    '"微软雅黑"="WenQuanYi Micro Hei"' '"Microsoft YaHei"="WenQuanYi Micro Hei"' '' |
+    iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
+  wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1
+}
+
+win_wine_env() {
+  export WINEPREFIX="$WIN_CACHE/wine-$(wine --version | tr -c 'A-Za-z0-9.\n' '_')"
+  export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  if [ ! -f "$WINEPREFIX/.complete" ]; then
+    rm -rf "$WINEPREFIX"
+    wine wineboot --init >/dev/null 2>&1
+    wineserver -w
+    win_wine_fonts
+    wineserver -w
+    touch "$WINEPREFIX/.complete"
+  fi
+  # One server for all the test processes, ended by win_wine_end.
+  wineserver -p
+}
+
+win_wine_end() {
+  wineserver -k 2>/dev/null || true
+}
+
+win_unit_tests() {
+  cmake "$WIN_BUILD" -DCMAKE_CROSSCOMPILING_EMULATOR=wine >/dev/null
+  ctest --test-dir "$WIN_BUILD" -j"$WIN_JOBS" --output-on-failure --timeout 300
+}
+
+win_run_tests() {
+  win_install "${WIN_TEST_PACKAGES[@]}"
+  win_linux_tools
+  SIM=$WIN_ROOT/build/bin/lumora-sim
+  XDRIVE=$WIN_ROOT/build/bin/xdrive
+  VIEW=$WIN_ROOT/build/bin/orvik-view
+  # shellcheck source=scripts/x-session.sh
+  source "$WIN_ROOT/scripts/x-session.sh"
+  trap 'win_wine_end; session_end' EXIT
+  session_start_x
+  win_wine_env
+  win_unit_tests
+  # The launcher points at the simulator's fixed default ports: one user at a time.
+  exec 9>/tmp/lumora-default-ports.lock
+  flock 9
+  # shellcheck source=scripts/windows-e2e.sh
+  source "$WIN_ROOT/scripts/windows-e2e.sh"
+  win_e2e
+}
