@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "net/HttpClient.h"
+#include "net/LocalFile.h"
 #include "platform/kernel.h"
 #include "ui/render/ImageDecoder.h"
 #include "ui/render/ImageFormat.h"
@@ -37,7 +38,7 @@ bool IsWholeJpeg(const std::vector<uint8_t>& bytes) {
 }
 
 void RemoveFile(const std::string& strPath) {
-    std::remove(platform::AnsiToUtf8(strPath.c_str()).c_str());
+    LocalFileRemove(platform::AnsiToUtf8(strPath.c_str()));
 }
 
 }  // namespace
@@ -53,12 +54,11 @@ bool IsImageFile(const std::string& strPath) {
     return Orvik::DecodeImageData(bytes.data(), bytes.size(), image);
 }
 
-// POSIX rename replaces the target atomically; a port where rename refuses an
-// existing target swaps this one function.
+// One step on both platforms (rename(2), MoveFileEx with replace): a reader
+// sees the old picture or the new one, never neither.
 bool ReplaceFileAtomically(const std::string& strFrom, const std::string& strTo) {
-    std::string strFromUtf8 = platform::AnsiToUtf8(strFrom.c_str());
-    std::string strToUtf8 = platform::AnsiToUtf8(strTo.c_str());
-    return std::rename(strFromUtf8.c_str(), strToUtf8.c_str()) == 0;
+    return LocalFileReplace(platform::AnsiToUtf8(strFrom.c_str()),
+                            platform::AnsiToUtf8(strTo.c_str()));
 }
 
 int DownloadQRImage(const std::string& strUrl, const std::string& strPath) {
