@@ -62,6 +62,11 @@ win_run_tests() {
   session_start_x
   win_wine_env
   win_unit_tests
+  # A fresh server and helper processes for the program: after the unit tests
+  # its main window did not show within 90 s.
+  wineserver -k 2>/dev/null || true
+  wineserver -w
+  wineserver -p
   # The launcher points at the simulator's fixed default ports: one user at a time.
   exec 9>/tmp/lumora-default-ports.lock
   flock 9
