@@ -88,8 +88,6 @@ void ThreadQueue::SetPaintPending(HWND hwnd, bool pending) {
             m_paint.push_back(hwnd);
         else
             std::erase(m_paint, hwnd);
-        if (m_hover.hwnd == hwnd)
-            m_hover = Hover{};
     }
     if (pending)
         Wake();
