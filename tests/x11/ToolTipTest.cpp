@@ -2,7 +2,12 @@
 // becomes viewable with its text drawn inside the work area, and goes when the pointer leaves.
 #include "X11Fixture.h"
 
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
+#include <thread>
 
 #include "platform/kernel.h"
 #include "ui/controls/ControlUI.h"
@@ -52,6 +57,42 @@ HWND FindTip() {
     HWND tip = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), NoteTip, reinterpret_cast<LPARAM>(&tip));
     return tip;
+}
+
+bool TipShown() {
+    HWND tip = FindTip();
+    return tip != nullptr && IsWindowVisible(tip);
+}
+
+// Sleeps in GetMessage as a program's loop does, until the core shows the tip; true when the
+// tip came before a watchdog thread had to wake the loop. A timer would not do: its deadline
+// alone would wake the sleeper.
+bool SleepUntilTipShows(HWND hwnd, int timeoutMs) {
+    std::mutex lock;
+    std::condition_variable done;
+    bool finished = false;
+    std::atomic<bool> woken{false};
+    std::thread watchdog([&] {
+        std::unique_lock<std::mutex> guard(lock);
+        if (!done.wait_for(guard, std::chrono::milliseconds(timeoutMs), [&] { return finished; })) {
+            woken = true;
+            PostMessageA(hwnd, WM_NULL, 0, 0);
+        }
+    });
+    MSG msg;
+    while (!TipShown() && !woken && GetMessageA(&msg, nullptr, 0, 0)) {
+        if (Orvik::CWindowHostUI::PreTranslateMessage(&msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    {
+        std::lock_guard<std::mutex> guard(lock);
+        finished = true;
+    }
+    done.notify_one();
+    watchdog.join();
+    return TipShown() && !woken;
 }
 
 bool Inside(const RECT& inner, const RECT& outer) {
@@ -122,6 +163,8 @@ protected:
     void ExpectTipOn(const char* name) {
         POINT at = Centre(name);
         MovePointer(at.x, at.y);
+        ASSERT_TRUE(SleepUntilTipShows(m_hWnd, WAIT_MS))
+            << name << ": the resting pointer shows no tip";
         ASSERT_TRUE(Serve([&] { return TipViewable(); }))
             << name << ": no tip on the server (tip " << FindTip() << ", visible "
             << (FindTip() != nullptr && IsWindowVisible(FindTip())) << ")";
