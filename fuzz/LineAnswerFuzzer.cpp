@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <mutex>
+#include <set>
 #include <string>
 
 #include "app/lines/PtLine.h"
@@ -18,11 +19,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize) {
         g_lstPtLine.clear();
     }
     MergePtLines(lines);
-    MergePtLines(lines);  // a second merge adds nothing
+    {
+        std::lock_guard<std::mutex> guard(g_csPtLine);
+        if (g_lstPtLine.size() > size_t(PTLINE_MAX_NEW_HOSTS))
+            std::abort();
+    }
+    MergePtLines(lines);  // adds at most the next hosts over the bound, never a known one
     std::lock_guard<std::mutex> guard(g_csPtLine);
-    for (size_t i = 0; i < g_lstPtLine.size(); ++i)
-        for (size_t j = i + 1; j < g_lstPtLine.size(); ++j)
-            if (g_lstPtLine[i].url == g_lstPtLine[j].url)
-                std::abort();
+    std::set<std::string> urls;
+    for (const PtLineEntry& entry : g_lstPtLine)
+        if (!urls.insert(entry.url).second)
+            std::abort();
     return IsProbeAnswer(body) ? 1 : 0;
 }

@@ -11,4 +11,6 @@ struct HttpPhaseTimes {
     int tlsMs = -1;
     int firstByteMs = -1;  // from the end of the set-up to the first byte of the answer
     int totalMs = -1;
+
+    bool operator==(const HttpPhaseTimes&) const = default;
 };

@@ -91,7 +91,8 @@ int CMainFrame::GetPtLine(INT_PTR /*arg*/, LPARAM* /*lparam*/) {
             TRACE_DEBUG("decode ptline result[%s] from[%s] fail", stripped.c_str(), host.c_str());
             continue;
         }
-        MergePtLines(lines);
+        if (int nDropped = MergePtLines(lines))
+            TRACE_DEBUG("ptline list from[%s] too long: %d hosts dropped", host.c_str(), nDropped);
         return 0;
     }
     TRACE_DEBUG("get ptline all fail");
@@ -110,7 +111,7 @@ int CMainFrame::PtLineSpeedTest() {
         return 2;
     }
     m_nSpeedTestTotal = int(urls.size());
-    m_lstTestResult.clear();
+    m_lstTestResult.Clear();
     for (const std::string& url : urls) {
         IdleJob job;
         job.msg = WM_PTLINETEST_DONE;
@@ -174,9 +175,7 @@ LRESULT CMainFrame::OnSpeedTestResult(WPARAM /*wParam*/, LPARAM lParam) {
           << " total=" << m_nSpeedTestTotal;
     TRACE_HANDLER("%s", count.str().c_str());
     if (result.ok) {
-        m_lstTestResult.push_back(result);
-        SortTestResults(m_lstTestResult);
-        RebuildPtLines(m_lstTestResult);
+        m_lstTestResult.Add(result);
     } else {
         TRACE_HANDLER("ptline test fail.");
     }

@@ -1,8 +1,7 @@
 // The launcher's main window: the two pages, the close confirmation and the line work.
 #pragma once
 
-#include <list>
-
+#include "app/lines/PtLineRanking.h"
 #include "app/lines/PtLineTestResult.h"
 #include "app/pool/IdleJob.h"
 #include "ui/frame/WindowImplBase.h"
@@ -38,7 +37,7 @@ public:
 
     int GetSpeedTestTotal() const { return m_nSpeedTestTotal; }
     int GetSpeedTestFinishCount() const { return m_nSpeedTestFinishCount; }
-    const std::list<PtLineTestResult>& GetTestResults() const { return m_lstTestResult; }
+    const PtLineResults& GetTestResults() const { return m_lstTestResult.Results(); }
     CPage1* GetPage1() const { return m_pPage1; }
     CPage2* GetPage2() const { return m_pPage2; }
 
@@ -65,7 +64,7 @@ private:
     CPage2* m_pPage2 = nullptr;
     int m_nSpeedTestTotal = 0;
     int m_nSpeedTestFinishCount = 0;
-    std::list<PtLineTestResult> m_lstTestResult;
+    CPtLineRanking m_lstTestResult;  // usable results, display order
 };
 
 // The one main window, for the pages that need to reach it.

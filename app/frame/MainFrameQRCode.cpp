@@ -8,7 +8,7 @@
 #include "app/lines/PtLine.h"
 #include "app/pages/MakeHostUrl.h"
 #include "app/pages/Page2.h"
-#include "net/HttpClient.h"
+#include "app/pages/Page2QRFile.h"
 
 namespace {
 
@@ -24,11 +24,6 @@ bool FirstPtLine(std::string& strUrl) {
         return false;
     strUrl = g_lstPtLine.front().url;
     return true;
-}
-
-// Without a temporary folder there is nowhere to keep the image.
-int DownloadTo(const std::string& strUrl, const std::string& strPath) {
-    return strPath.empty() ? -1 : HttpDownload(strUrl.c_str(), strPath.c_str());
 }
 
 }  // namespace
@@ -58,7 +53,8 @@ int CMainFrame::DownloadQRCodes(INT_PTR arg, LPARAM* /*lparam*/) {
     FreeQRCodeArg(arg);
     if (list.size() != 3)
         return -1;
-    int r1 = DownloadTo(MakeHostUrl(list[1], list[0]), CPage2::MobileQRPath());
-    int r2 = DownloadTo(MakeHostUrl(list[2], list[0]), CPage2::MobileGjQRPath());
+    // A web page or a cut-off picture must not replace a good one of an earlier run.
+    int r1 = DownloadQRImage(MakeHostUrl(list[1], list[0]), CPage2::MobileQRPath());
+    int r2 = DownloadQRImage(MakeHostUrl(list[2], list[0]), CPage2::MobileGjQRPath());
     return r1 + r2;
 }

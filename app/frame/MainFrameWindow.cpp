@@ -19,7 +19,7 @@ CMainFrame::CMainFrame() {
 }
 
 CMainFrame::~CMainFrame() {
-    m_lstTestResult.clear();
+    m_lstTestResult.Clear();
     // The pages hold only pointers into the tree, which went with the window.
     delete m_pPage1;
     delete m_pPage2;

@@ -5,7 +5,7 @@
 #define LUMORA_SEED_HOST "http://127.0.0.1:18400"
 #endif
 
-std::vector<PtLineEntry> g_lstPtLine;
+std::list<PtLineEntry> g_lstPtLine;
 std::mutex g_csPtLine;
 
 const std::vector<PtLineEntry>& GetSeedPtLines() {

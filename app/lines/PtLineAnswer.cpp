@@ -1,11 +1,12 @@
 // Parsing, decoding and ordering of line hosts.
 #include "app/lines/PtLineAnswer.h"
 
-#include <algorithm>
 #include <mutex>
-#include <vector>
+#include <string_view>
+#include <unordered_set>
 
 #include "app/lines/PtLine.h"
+#include "app/util/SplitPieces.h"
 #include "app/util/Utilities.h"
 #include "net/Endpoints.h"
 
@@ -13,14 +14,13 @@ namespace {
 
 const int DECODE_CAPACITY = 260;
 
-std::string CutBeforeLastComma(const std::string& piece) {
-    size_t comma = piece.rfind(',');
-    return comma == std::string::npos ? piece : piece.substr(0, comma);
+std::string CutBeforeLastComma(std::string_view piece) {
+    return std::string(piece.substr(0, piece.rfind(',')));  // npos keeps the whole piece
 }
 
 // One entry: Base64 into a zero-filled buffer, then the XOR key. False when
 // the entry does not fit the buffer.
-bool DecodeEntry(const std::string& entry, std::string& host) {
+bool DecodeEntry(std::string_view entry, std::string& host) {
     unsigned char buffer[DECODE_CAPACITY + 1] = {0};
     int capacity = DECODE_CAPACITY;
     const auto* input = reinterpret_cast<const unsigned char*>(entry.data());
@@ -33,15 +33,16 @@ bool DecodeEntry(const std::string& entry, std::string& host) {
 }  // namespace
 
 void ParsePtLineAnswer(const std::string& strBody, std::string& strCode, std::string& strResult) {
-    std::vector<std::string> pieces;
-    SplitString(pieces, strBody, ":");
-    for (size_t i = 0; i + 1 < pieces.size(); ++i) {
-        if (pieces[i].find("\"code\"") != std::string::npos) {
-            strCode = CutBeforeLastComma(pieces[i + 1]);
-        }
-        if (pieces[i].find("\"result\"") != std::string::npos) {
-            strResult = CutBeforeLastComma(pieces[i + 1]);
-        }
+    // A key's value is the piece after it, so the walk only keeps the last piece.
+    CSplitPieces pieces(strBody, ":");
+    std::string_view previous, piece;
+    for (bool first = true; pieces.Next(piece); first = false, previous = piece) {
+        if (first)
+            continue;
+        if (previous.find("\"code\"") != std::string_view::npos)
+            strCode = CutBeforeLastComma(piece);
+        if (previous.find("\"result\"") != std::string_view::npos)
+            strResult = CutBeforeLastComma(piece);
     }
 }
 
@@ -52,56 +53,41 @@ std::string StripPtLineResult(const std::string& strResult) {
 }
 
 std::string DecodePtLineResult(const std::string& strStripped) {
-    std::vector<std::string> entries;
-    SplitString(entries, strStripped, ",");
+    CSplitPieces entries(strStripped, ",");
     std::string lines;
-    for (const std::string& entry : entries) {
+    for (std::string_view entry; entries.Next(entry);) {
         std::string host;
         if (DecodeEntry(entry, host))
-            lines += host + ",";
+            lines.append(host).push_back(',');
     }
     if (!lines.empty())
         lines.pop_back();
     return lines;
 }
 
-void MergePtLines(const std::string& strLines) {
-    std::vector<std::string> hosts;
-    SplitString(hosts, strLines, ",");
+int MergePtLines(const std::string& strLines) {
     std::lock_guard<std::mutex> guard(g_csPtLine);
-    for (const std::string& host : hosts) {
-        bool known = std::any_of(g_lstPtLine.begin(), g_lstPtLine.end(),
-                                 [&](const PtLineEntry& e) { return e.url == host; });
-        if (!known)
-            g_lstPtLine.push_back(PtLineEntry{host, -1});
+    // Views into the list's entries stay valid: a list never moves them.
+    std::unordered_set<std::string_view> known;
+    for (const PtLineEntry& entry : g_lstPtLine)
+        known.insert(entry.url);
+    int added = 0, dropped = 0;
+    CSplitPieces hosts(strLines, ",");
+    for (std::string_view host; hosts.Next(host);) {
+        if (known.count(host) != 0)
+            continue;
+        if (added == PTLINE_MAX_NEW_HOSTS) {
+            ++dropped;  // a dropped host named twice counts twice
+            continue;
+        }
+        g_lstPtLine.push_back(PtLineEntry{std::string(host), -1});
+        known.insert(g_lstPtLine.back().url);
+        ++added;
     }
+    return dropped;
 }
 
 bool IsProbeAnswer(const std::string& strBody) {
     return strBody.find(PTLINE_PROBE_MARKER_MSG) != std::string::npos &&
            strBody.find(PTLINE_PROBE_MARKER_OK) != std::string::npos;
-}
-
-void SortTestResults(std::list<PtLineTestResult>& lstResults) {
-    lstResults.sort([](const PtLineTestResult& a, const PtLineTestResult& b) {
-        return a.costMs < b.costMs;  // list::sort is stable
-    });
-    std::vector<PtLineTestResult> ordered(lstResults.begin(), lstResults.end());
-    std::stable_partition(ordered.begin(), ordered.end(),
-                          [](const PtLineTestResult& r) { return r.status == 200; });
-    lstResults.assign(ordered.begin(), ordered.end());
-}
-
-void RebuildPtLines(const std::list<PtLineTestResult>& lstResults) {
-    std::lock_guard<std::mutex> guard(g_csPtLine);
-    g_lstPtLine.clear();
-    for (const PtLineTestResult& result : lstResults) {
-        auto it = std::find_if(g_lstPtLine.begin(), g_lstPtLine.end(),
-                               [&](const PtLineEntry& e) { return e.url == result.url; });
-        if (it != g_lstPtLine.end()) {
-            it->costMs = result.costMs;
-        } else {
-            g_lstPtLine.push_back(PtLineEntry{result.url, result.costMs});
-        }
-    }
 }

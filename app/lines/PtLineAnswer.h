@@ -1,10 +1,11 @@
 // Reading the line service's answers: the line query and the speed probe.
 #pragma once
 
-#include <list>
 #include <string>
 
-#include "app/lines/PtLineTestResult.h"
+// The most hosts one answer may add to g_lstPtLine; the rest are dropped, so
+// that a hostile or broken answer cannot make every later run endless.
+constexpr int PTLINE_MAX_NEW_HOSTS = 1000;
 
 // Reads "code" and "result" of a line query answer by splitting at ":" and
 // cutting each value before its last ","; neither is trimmed or unquoted.
@@ -15,12 +16,8 @@ std::string StripPtLineResult(const std::string& strResult);
 // the hosts with ","; entries that do not decode are skipped. Empty when none did.
 std::string DecodePtLineResult(const std::string& strStripped);
 // Appends each host of the comma-joined list that g_lstPtLine lacks, in one
-// locked step.
-void MergePtLines(const std::string& strLines);
+// locked step, at most PTLINE_MAX_NEW_HOSTS of them. Returns how many new
+// hosts were dropped over that bound.
+int MergePtLines(const std::string& strLines);
 // A probe answer holds both markers, anywhere.
 bool IsProbeAnswer(const std::string& strBody);
-// Fastest first, equal times in arrival order, then every status-200 result
-// ahead of the others.
-void SortTestResults(std::list<PtLineTestResult>& lstResults);
-// Rebuilds g_lstPtLine from the results, in their order.
-void RebuildPtLines(const std::list<PtLineTestResult>& lstResults);

@@ -11,4 +11,6 @@ struct PtLineTestResult {
     int costMs = -1;          // request time; -1 before the request
     bool ok = true;           // the answer was recognised as the probe's
     HttpPhaseTimes phases{};  // where costMs went: lookup, connect, TLS, first byte
+
+    bool operator==(const PtLineTestResult&) const = default;
 };

@@ -39,6 +39,10 @@ int CMessageBox::ShowMessage(HWND hOwner, const char* pstrText, const char* pstr
     // (and deletes itself) rather than stay on screen unanswerable.
     if (::IsWindow(hWnd))
         ::DestroyWindow(hWnd);
+    // An owner destroyed meanwhile took the box with it: nobody is left to act
+    // on the answer, so the question counts as declined.
+    if (hOwner != nullptr && !::IsWindow(hOwner))
+        return MSGBOX_RESULT_CANCEL;
     return nResult;
 }
 

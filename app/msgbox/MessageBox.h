@@ -17,6 +17,7 @@ class CMessageBox : public Orvik::WindowImplBase {
 public:
     // Blocks until the user answers. The owner, if any, is disabled meanwhile
     // and enabled and focused after. The box deletes itself with its window.
+    // Cancel when the owner was destroyed while the box was up.
     static int ShowMessage(HWND hOwner, const char* pstrText, const char* pstrCaption, int nType);
 
     void HandleNotify(Orvik::NotifyRecord& msg) override;

@@ -3,7 +3,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <list>
 #include <string>
 
 #include "app/frame/MainFrame.h"
@@ -106,17 +105,36 @@ int CPage1::OnSpeedTestResult(const PtLineTestResult* pResult) {
 void CPage1::RebuildRows() {
     if (m_pLayoutPtLine == nullptr)
         return;
-    std::list<PtLineTestResult> results = m_pOwner->GetTestResults();
-    m_pLayoutPtLine->RemoveAll();
     m_pLayoutPtLine->SetVisible(true);
+    if (RowsUnchanged())
+        return;
+    m_pLayoutPtLine->RemoveAll();
+    m_lstShown.clear();
     int nRow = 0;
-    for (const PtLineTestResult& result : results) {
+    for (const PtLineTestResult& result : m_pOwner->GetTestResults()) {
         if (nRow >= MAX_ROWS)
             break;
+        m_lstShown.push_back(result);
         CControlUI* pRow = BuildRow(result, nRow);
         if (pRow != nullptr)
             m_pLayoutPtLine->Add(pRow);
     }
+    m_bRowsFull = nRow >= MAX_ROWS;
+}
+
+bool CPage1::RowsUnchanged() const {
+    // Once the rows are full, a result behind them changes nothing on the
+    // page: the rows are rebuilt only when the first results differ.
+    if (!m_bRowsFull)
+        return false;
+    const PtLineResults& results = m_pOwner->GetTestResults();
+    auto it = results.begin();
+    for (const PtLineTestResult& shown : m_lstShown) {
+        if (it == results.end() || !(*it == shown))
+            return false;
+        ++it;
+    }
+    return true;
 }
 
 CControlUI* CPage1::BuildRow(const PtLineTestResult& result, int& nRow) {

@@ -1,6 +1,8 @@
 // Controller of the line page: the waiting tip, the three fastest lines and the refresh button.
 #pragma once
 
+#include <vector>
+
 #include "app/lines/PtLineTestResult.h"
 #include "ui/window/NotifyRecord.h"
 
@@ -43,6 +45,7 @@ public:
 
 private:
     void RebuildRows();
+    bool RowsUnchanged() const;
     Orvik::CControlUI* BuildRow(const PtLineTestResult& result, int& nRow);
     void SetTipColour(const char* pstrAttribute);
     static void SetVisible(Orvik::CControlUI* pControl, bool bVisible);
@@ -54,4 +57,8 @@ private:
     Orvik::CLabelUI* m_pTxtTip = nullptr;
     Orvik::CWindowHostUI* m_pHost = nullptr;
     CMainFrame* m_pOwner = nullptr;
+    // The results the rows were last built from, and whether they filled
+    // every row (a row without a number does not count).
+    std::vector<PtLineTestResult> m_lstShown;
+    bool m_bRowsFull = false;
 };

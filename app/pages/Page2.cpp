@@ -5,6 +5,7 @@
 
 #include "app/frame/MainFrame.h"
 #include "app/frame/MainMessages.h"
+#include "app/pages/Page2QRFile.h"
 #include "app/util/Utilities.h"
 #include "platform/kernel.h"
 #include "platform/shell.h"
@@ -69,7 +70,9 @@ std::string CPage2::MobileGjQRPath() {
 }
 
 void CPage2::ShowQRCode(CControlUI* pButton, const std::string& strPath) {
-    if (pButton == nullptr || strPath.empty() || _access(strPath.c_str(), 0) != 0)
+    // A file that is no picture (left by an older version) would show a blank,
+    // disabled code; the button stays usable for a new download instead.
+    if (pButton == nullptr || strPath.empty() || !IsImageFile(strPath))
         return;
     pButton->SetVisible(true);
     pButton->SetAttribute("normalimage", strPath.c_str());

@@ -1,10 +1,11 @@
 // Reads the update manifest and compares its version with the program's own.
 #include "app/update/DataManager.h"
 
-#include <vector>
+#include <string_view>
 
 #include "app/trace/Trace.h"
 #include "app/update/VersionCompare.h"
+#include "app/util/SplitPieces.h"
 #include "app/util/Utilities.h"
 #include "net/Endpoints.h"
 #include "net/HttpClient.h"
@@ -18,9 +19,8 @@ namespace {
 const char VERSION_KEY[] = "version";
 
 // The piece up to its last ",", or the whole piece without one.
-std::string CutBeforeLastComma(const std::string& piece) {
-    size_t comma = piece.rfind(',');
-    return comma == std::string::npos ? piece : piece.substr(0, comma);
+std::string CutBeforeLastComma(std::string_view piece) {
+    return std::string(piece.substr(0, piece.rfind(',')));
 }
 
 }  // namespace
@@ -52,14 +52,15 @@ std::string CDataManager::CleanManifest(const std::string& strBody) {
 }
 
 std::string CDataManager::FindVersion(const std::string& strCleaned) {
-    std::vector<std::string> pieces;
-    SplitString(pieces, strCleaned, ":");
+    // A later key overwrites an earlier one; a key in the last piece has no
+    // value. The pieces are walked, not stored: a huge manifest costs no
+    // memory per piece.
+    CSplitPieces pieces(strCleaned, ":");
     std::string version;
-    // A later key overwrites an earlier one; a key in the last piece has no value.
-    for (size_t i = 0; i + 1 < pieces.size(); ++i) {
-        if (pieces[i].find(VERSION_KEY) != std::string::npos) {
-            version = CutBeforeLastComma(pieces[i + 1]);
-        }
+    std::string_view previous, piece;
+    for (bool first = true; pieces.Next(piece); first = false, previous = piece) {
+        if (!first && previous.find(VERSION_KEY) != std::string_view::npos)
+            version = CutBeforeLastComma(piece);
     }
     return version;
 }

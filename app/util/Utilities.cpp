@@ -4,6 +4,8 @@
 #include <cstring>
 #include <memory>
 
+#include "app/util/SplitPieces.h"
+#include "app/util/TextScan.h"
 #include "platform/kernel.h"
 
 const char PTLINE_XOR_KEY[] = "QWERTYUIOPLKJHGFDSAZXCVBNM)(*&^%$#@!";
@@ -12,22 +14,6 @@ namespace {
 
 constexpr size_t PTLINE_XOR_KEY_LEN = sizeof(PTLINE_XOR_KEY) - 1;
 static_assert(PTLINE_XOR_KEY_LEN == 36);
-
-// Position of the first occurrence of pattern at or after from that starts on
-// a character boundary, stepping over whole double-byte characters.
-size_t FindOnBoundary(const std::string& text, const std::string& pattern, size_t from) {
-    const char* base = text.c_str();
-    const char* p = base + from;
-    const char* end = base + text.size();
-    while (p < end) {
-        if (size_t(end - p) >= pattern.size() &&
-            std::memcmp(p, pattern.data(), pattern.size()) == 0)
-            return size_t(p - base);
-        const char* next = CharNextA(p);
-        p = next == p ? p + 1 : next;  // an embedded zero byte still advances
-    }
-    return std::string::npos;
-}
 
 std::string CutAfterLastSlash(const std::string& path) {
     size_t last = std::string::npos;
@@ -94,36 +80,28 @@ std::string GetProductVersion(const char* path) {
 
 int SplitString(std::vector<std::string>& out, const std::string& text, const std::string& sep) {
     out.clear();
-    if (text.empty())
-        return 0;
-    if (sep.empty()) {
-        out.push_back(text);
-        return 1;
-    }
-    size_t start = 0;
-    for (size_t pos = FindOnBoundary(text, sep, 0); pos != std::string::npos;
-         pos = FindOnBoundary(text, sep, start)) {
-        out.push_back(text.substr(start, pos - start));
-        start = pos + sep.size();
-    }
-    out.push_back(text.substr(start));  // the rest, or "" after a trailing separator
+    CSplitPieces pieces(text, sep);
+    for (std::string_view piece; pieces.Next(piece);)
+        out.emplace_back(piece);
     return int(out.size());
 }
 
 std::string ReplaceAll(const std::string& text, const std::string& pattern,
                        const std::string& replacement) {
-    std::string source(text.c_str());
+    size_t length = std::strlen(text.c_str());
+    if (length != text.size())  // the text ends at its first zero byte
+        return ReplaceAll(text.substr(0, length), pattern, replacement);
     if (pattern.empty() || pattern == replacement)
-        return source;
+        return text;
     std::string result;
     size_t start = 0;
-    for (size_t pos = FindOnBoundary(source, pattern, 0); pos != std::string::npos;
-         pos = FindOnBoundary(source, pattern, start)) {
-        result.append(source, start, pos - start);
+    for (size_t pos = FindOnBoundary(text, pattern, 0); pos != std::string::npos;
+         pos = FindOnBoundary(text, pattern, start)) {
+        result.append(text, start, pos - start);
         result += replacement;
         start = pos + pattern.size();
     }
-    result.append(source, start, std::string::npos);
+    result.append(text, start, std::string::npos);
     return result;
 }
 
@@ -143,6 +121,13 @@ std::string TrimString(const char* text) {
 std::string Utf8ToAnsi(const char* text) {
     if (text == nullptr)
         return std::string();
+    // ASCII is itself in both code pages: a large ASCII text (a manifest)
+    // skips the UTF-16 copy, twice its size.
+    const char* end = text;
+    while (*end != '\0' && static_cast<unsigned char>(*end) < 0x80)
+        ++end;
+    if (*end == '\0')
+        return std::string(text, end);
     int units = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
     if (units <= 0)
         return std::string();

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -32,7 +33,7 @@ protected:
     }
     // Runs orvik-view on the folder's doc.xml; stdout and stderr as text.
     int Run(const std::string& args, std::string& out, std::string& err) {
-        std::string cmd = std::string(ORVIK_VIEW_PATH) + " " + m_dir.string() + " doc.xml " + args +
+        std::string cmd = m_strEnv + ORVIK_VIEW_PATH + " " + m_dir.string() + " doc.xml " + args +
                           " >" + (m_dir / "out").string() + " 2>" + (m_dir / "err").string();
         int status = std::system(cmd.c_str());
         out = ReadAll(m_dir / "out");
@@ -40,6 +41,7 @@ protected:
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
     fs::path m_dir;
+    std::string m_strEnv;  // put before the program, e.g. "env -u DISPLAY "
 };
 
 TEST_F(OrvikViewEventsTest, ClicksMoveTheFocusAndEveryNotificationIsPrinted) {
@@ -81,6 +83,65 @@ TEST_F(OrvikViewEventsTest, ClickingTheCloseButtonOfTheMainWindowEndsTheProgram)
               "notify setfocus sender=\"closebtn\" wparam=0 lparam=0\n"
               "notify click sender=\"closebtn\" wparam=0 lparam=0\n"
               "notify killfocus sender=\"closebtn\" wparam=0 lparam=0\n");
+}
+
+TEST_F(OrvikViewEventsTest, TheTreeFollowsTheEvents) {
+    Write("ev.txt", "click 20 20\nclick 150 20\n");
+    const std::string strTree =
+        "HorizontalLayout name=\"row\" pos=0,0,200,100 visible=1\n"
+        "  Control name=\"left\" pos=0,0,100,100 visible=1\n"
+        "  Control name=\"right\" pos=100,0,200,100 visible=1\n";
+    std::string out, err;
+    ASSERT_EQ(Run("--tree --events " + (m_dir / "ev.txt").string(), out, err), 0) << err;
+    EXPECT_EQ(out, strTree);
+    ASSERT_EQ(Run("--events " + (m_dir / "ev.txt").string() + " --notifications --tree", out, err),
+              0)
+        << err;
+    EXPECT_EQ(out,
+              "notify windowinit sender=\"row\" wparam=0 lparam=0\n"
+              "notify setfocus sender=\"left\" wparam=0 lparam=0\n"
+              "notify killfocus sender=\"left\" wparam=0 lparam=0\n"
+              "notify setfocus sender=\"right\" wparam=0 lparam=0\n" +
+                  strTree);
+}
+
+// A script that closes the window still shows the tree as it was then.
+TEST_F(OrvikViewEventsTest, AWindowClosedByTheScriptStillPrintsItsTree) {
+    Write("ev.txt", "move 664 16\nwait 600\nclick 664 16\nclick 100 200\n");
+    std::string cmd = std::string(ORVIK_VIEW_PATH) + " " + LUMORA_SOURCE_DIR +
+                      "/skin MainFrame.xml --events " + (m_dir / "ev.txt").string() +
+                      " --notifications --tree >" + (m_dir / "out").string() + " 2>" +
+                      (m_dir / "err").string();
+    int status = std::system(cmd.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << ReadAll(m_dir / "err");
+    std::string out = ReadAll(m_dir / "out");
+    size_t nClick = out.find("notify click sender=\"closebtn\"");
+    size_t nTree = out.find(" name=\"mainframe_layout\" pos=");
+    ASSERT_NE(nClick, std::string::npos) << out;
+    ASSERT_NE(nTree, std::string::npos) << out;
+    EXPECT_LT(nClick, nTree);
+    EXPECT_NE(out.find(" name=\"closebtn\" pos=", nTree), std::string::npos) << out;
+}
+
+// The display window runs on real input until closed; nothing of a headless
+// run can follow it. Without a display, so a wrongly accepted line cannot open one.
+TEST_F(OrvikViewEventsTest, OptionsThatCannotWorkTogetherAreRefusedInOneLine) {
+    Write("ev.txt", "click 20 20\n");
+    m_strEnv = "env -u DISPLAY ";
+    const std::pair<std::string, const char*> cases[] = {
+        {"--x11 --events " + (m_dir / "ev.txt").string(), "--events cannot be used with --x11"},
+        {"--tree --x11", "--tree cannot be used with --x11"},
+        {"--x11 --out " + (m_dir / "x.png").string(), "--out cannot be used with --x11"},
+    };
+    for (const auto& [args, expected] : cases) {
+        std::string out, err;
+        EXPECT_EQ(Run(args, out, err), 2) << args;
+        EXPECT_NE(err.find(expected), std::string::npos) << err;
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+        EXPECT_TRUE(out.empty()) << args;
+        EXPECT_FALSE(fs::exists(m_dir / "x.png"));
+    }
 }
 
 TEST_F(OrvikViewEventsTest, AMalformedLineIsNamed) {

@@ -237,6 +237,22 @@ TEST_F(LauncherX11Test, CloseButtonAsksAndOkEndsTheLauncherWithZero) {
     EXPECT_EQ(m_launcher->WaitExit(EXIT_MS), 0) << Trace();
 }
 
+// The manager's close while the confirmation is up takes both windows; the program ends as
+// the close would, and a sanitizer build finds nothing to report on standard error.
+TEST_F(LauncherX11Test, WindowManagersCloseUnderTheConfirmationEndsTheLauncherWithZero) {
+    StartLauncher();
+    Bounds close = ControlBounds(LUMORA_SKIN_DIR, "MainFrame.xml", "closebtn");
+    ASSERT_FALSE(close.Empty());
+    ClickMain(close.CentreX(), close.CentreY());
+    xdrive::FoundWindow box;
+    ASSERT_TRUE(m_display.WaitWindow(BOX_CLASS, WAIT_MS, box)) << "no confirmation\n" << Trace();
+    ASSERT_TRUE(m_display.RequestClose(m_main.xid));
+    EXPECT_EQ(m_launcher->WaitExit(EXIT_MS), 0) << Trace();
+    EXPECT_FALSE(m_display.FindWindow(BOX_CLASS, box));
+    EXPECT_EQ(Trace().find("Sanitizer"), std::string::npos) << Trace();
+    EXPECT_EQ(Trace().find("runtime error"), std::string::npos) << Trace();
+}
+
 TEST_F(LauncherX11Test, WindowManagersCloseEndsTheLauncherWithoutAsking) {
     StartLauncher();
     ASSERT_TRUE(m_display.RequestClose(m_main.xid));

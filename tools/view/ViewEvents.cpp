@@ -170,6 +170,8 @@ int RunEventView(const ViewOptions& options, SavePictureFn pfnSave) {
     if (options.nWidth > 0)
         ::SetWindowPos(hWnd, nullptr, 0, 0, options.nWidth, options.nHeight,
                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (options.bTree)
+        frame.PrintTreeAtEnd(stdout);
     frame.Show(true, true);
     ::SetFocus(hWnd);
     bool bRunning = ServeUntilIdle();
@@ -181,6 +183,8 @@ int RunEventView(const ViewOptions& options, SavePictureFn pfnSave) {
     if (::IsWindow(hWnd)) {
         if (strError.empty() && !options.strOut.empty() && !pfnSave(hWnd, options.strOut))
             strError = options.strOut + ": cannot write the picture";
+        // After the last command's notifications, before those of the window's end.
+        frame.PrintTreeOnce();
         ::DestroyWindow(hWnd);
     }
     return strError.empty() ? 0 : Fail(strError);

@@ -2,6 +2,7 @@
 #include "tools/view/ViewFrame.h"
 
 #include "platform/kernel.h"
+#include "tools/view/ViewTree.h"
 #include "ui/controls/ControlUI.h"
 
 namespace orvikview {
@@ -18,7 +19,17 @@ void CViewFrame::HandleNotify(Orvik::NotifyRecord& msg) {
     WindowImplBase::HandleNotify(msg);
 }
 
+void CViewFrame::PrintTreeOnce() {
+    if (m_pTreeOut == nullptr)
+        return;
+    PrintTree(Host().GetRoot(), m_pTreeOut);
+    std::fflush(m_pTreeOut);
+    m_pTreeOut = nullptr;
+}
+
+// The tree still exists here; it goes with the window's final message.
 LRESULT CViewFrame::OnDestroy(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) {
+    PrintTreeOnce();
     if (m_bQuitOnDestroy)
         ::PostQuitMessage(0);
     return WindowImplBase::OnDestroy(uMsg, wParam, lParam, bHandled);

@@ -16,6 +16,10 @@ public:
     void HandleNotify(Orvik::NotifyRecord& msg) override;
     // On a display the program lives as long as this window: its end ends the loop.
     void EndLoopOnDestroy() { m_bQuitOnDestroy = true; }
+    // Prints the tree to pOut once: at PrintTreeOnce, or when the window goes
+    // before that (a script that closes it still shows where things went).
+    void PrintTreeAtEnd(std::FILE* pOut) { m_pTreeOut = pOut; }
+    void PrintTreeOnce();
 
 protected:
     const char* WindowClassName() const override { return "OrvikViewFrame"; }
@@ -28,6 +32,7 @@ private:
     std::string m_strDocument;
     std::FILE* m_pNotifyOut;
     bool m_bQuitOnDestroy = false;
+    std::FILE* m_pTreeOut = nullptr;
 };
 
 }  // namespace orvikview

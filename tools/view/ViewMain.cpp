@@ -219,6 +219,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "orvik-view: %s\n%s\n", strError.c_str(), orvikview::ViewUsage());
         return EXIT_VIEW_ERROR;
     }
+    if (!orvikview::CheckViewOptions(options, strError))
+        return Fail(strError);
     if (options.bX11)
         platform::x11::RequireDisplay("orvik-view");
     return View(options);

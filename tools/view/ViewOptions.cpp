@@ -38,7 +38,7 @@ const Flag FLAGS[] = {
 
 const char* ViewUsage() {
     return "usage: orvik-view SKIN DOCUMENT [--out FILE.png] [--size W,H] [--tree]"
-           " [--events FILE|-] [--notifications]";
+           " [--events FILE|-] [--notifications] [--x11]";
 }
 
 bool ParseViewOptions(int argc, char** argv, ViewOptions& options, std::string& strError) {
@@ -87,6 +87,24 @@ bool ParseViewOptions(int argc, char** argv, ViewOptions& options, std::string& 
         return false;
     }
     return true;
+}
+
+// The display window takes real input and ends when it is closed: a script,
+// a tree or a picture at the end has nothing to run on.
+bool CheckViewOptions(const ViewOptions& options, std::string& strError) {
+    if (!options.bX11)
+        return true;
+    const char* pstrOther = nullptr;
+    if (!options.strEvents.empty())
+        pstrOther = "--events";
+    else if (options.bTree)
+        pstrOther = "--tree";
+    else if (!options.strOut.empty())
+        pstrOther = "--out";
+    if (pstrOther == nullptr)
+        return true;
+    strError = std::string(pstrOther) + " cannot be used with --x11 (a headless run only)";
+    return false;
 }
 
 }  // namespace orvikview

@@ -21,6 +21,9 @@ struct ViewOptions {
 // False with a message for standard error on a bad command line.
 bool ParseViewOptions(int argc, char** argv, ViewOptions& options, std::string& strError);
 
+// False with a one-line message for options that cannot work together.
+bool CheckViewOptions(const ViewOptions& options, std::string& strError);
+
 const char* ViewUsage();
 
 }  // namespace orvikview

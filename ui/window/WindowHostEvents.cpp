@@ -12,6 +12,13 @@ namespace {
 constexpr UINT REFLECT_BASE = 0x2000;
 constexpr LRESULT ACTIVATE_NO_FOCUS = 3;
 
+// The header every native child's notification starts with; the sender first.
+struct NotifyHeader {
+    HWND hwndFrom;
+    UINT_PTR idFrom;
+    UINT code;
+};
+
 bool IsClientPointMessage(UINT uMsg) {
     return uMsg == WM_MOUSEMOVE || uMsg == WM_LBUTTONDOWN || uMsg == WM_LBUTTONUP ||
            uMsg == WM_LBUTTONDBLCLK;
@@ -100,6 +107,8 @@ bool CWindowHostUI::HandleWindowMessage(UINT uMsg, WPARAM wParam, LPARAM lParam,
         case WM_GETMINMAXINFO:
             OnMinMaxInfoMessage(lParam);
             return false;
+        case WM_NOTIFY:
+            return ReflectNotify(wParam, lParam, lRes);
         case WM_COMMAND:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
@@ -242,6 +251,15 @@ bool CWindowHostUI::ReflectMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, LRES
     if (lParam == 0)
         return false;
     lRes = ::SendMessageA(reinterpret_cast<HWND>(lParam), REFLECT_BASE + uMsg, wParam, lParam);
+    return true;
+}
+
+// Without a header there is no child to hand it to; it still counts as handled.
+bool CWindowHostUI::ReflectNotify(WPARAM wParam, LPARAM lParam, LRESULT& lRes) {
+    if (lParam == 0)
+        return true;
+    HWND hChild = reinterpret_cast<const NotifyHeader*>(lParam)->hwndFrom;
+    lRes = ::SendMessageA(hChild, REFLECT_BASE + WM_NOTIFY, wParam, lParam);
     return true;
 }
 

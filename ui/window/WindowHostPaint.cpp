@@ -39,6 +39,7 @@ CControlUI* CollectPending(IControlNodeUI* pNode, LPVOID pData) {
 void CWindowHostUI::Init(HWND hWnd, const char* pstrName) {
     m_mapNameHash.Resize(CUIStringMap::DEFAULT_BUCKETS);
     RemoveAllTables();
+    RemoveAllTimers();
     if (pstrName != nullptr)
         m_sName = pstrName;
     if (hWnd == m_hWndPaint)

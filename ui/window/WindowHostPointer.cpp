@@ -171,9 +171,12 @@ void CWindowHostUI::OnButtonDown(WPARAM wParam, LPARAM lParam) {
 
 void CWindowHostUI::OnButtonUp(WPARAM wParam, LPARAM lParam) {
     m_ptLastMousePos = PointFromLParam(lParam);
+    // The pressed control may have been destroyed since the press: the
+    // capture still goes, or hover would stay frozen until the next click.
+    if (m_bMouseCapture)
+        ReleaseCapture();
     if (m_pEventClick == nullptr)
         return;
-    ReleaseCapture();
     IControlNodeUI* pClick = m_pEventClick;
     m_pEventClick = nullptr;
     ControlEvent event;

@@ -49,6 +49,7 @@ bool CWindowHostUI::AttachRoot(IControlNodeUI* pRoot) {
     ClearTreeState();
     if (m_pRoot != nullptr) {
         RunDelayedCleanup();
+        ClearPendingNotifications();
         m_mapNameHash.Resize(CUIStringMap::DEFAULT_BUCKETS);
         m_aPostPaintControls.Empty();
         m_aNativeWindow.Empty();
@@ -74,7 +75,7 @@ bool CWindowHostUI::InitControls(IControlNodeUI* pControl, CControlUI* pParent) 
 bool CWindowHostUI::RenameControl(IControlNodeUI* pControl, const char* pstrName) {
     if (pControl == nullptr || pstrName == nullptr || pstrName[0] == '\0')
         return false;
-    if (pControl->GetControl() == nullptr)
+    if (pControl->GetControl() == nullptr || pControl->GetHost() != this)
         return false;
     if (CUIString(pControl->GetName()) == pstrName)
         return true;

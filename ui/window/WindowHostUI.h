@@ -274,6 +274,7 @@ private:
     bool OnSetCursorMessage(LPARAM lParam);
     void OnMinMaxInfoMessage(LPARAM lParam);
     bool ReflectMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
+    bool ReflectNotify(WPARAM wParam, LPARAM lParam, LRESULT& lRes);
     void OnContextMenuMessage(WPARAM wParam, LPARAM lParam);
     void OnTimerMessage(WPARAM wParam, LPARAM lParam);
     void OnMouseMove(WPARAM wParam, LPARAM lParam);

@@ -110,7 +110,21 @@ LRESULT CWindowWnd::FinalMessage(CWindowWnd* pThis, HWND hWnd, UINT uMsg, WPARAM
     if (pThis->m_bSubclassed)
         pThis->Unsubclass();
     pThis->m_hWnd = nullptr;
-    pThis->OnFinalMessage(hWnd);  // may delete the object
+    if (pThis->m_nMessageDepth > 0)
+        pThis->m_hWndFinalPending = hWnd;
+    else
+        pThis->OnFinalMessage(hWnd);  // may delete the object
+    return lRes;
+}
+
+LRESULT CWindowWnd::Dispatch(CWindowWnd* pThis, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    ++pThis->m_nMessageDepth;
+    LRESULT lRes = pThis->ProcessWindowMessage(uMsg, wParam, lParam);
+    if (--pThis->m_nMessageDepth == 0 && pThis->m_hWndFinalPending != nullptr) {
+        HWND hWnd = pThis->m_hWndFinalPending;
+        pThis->m_hWndFinalPending = nullptr;
+        pThis->OnFinalMessage(hWnd);  // may delete the object
+    }
     return lRes;
 }
 
@@ -132,7 +146,7 @@ LRESULT CALLBACK CWindowWnd::WindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPA
     }
     if (pThis == nullptr)
         return ::DefWindowProcA(hWnd, uMsg, wParam, lParam);
-    return pThis->ProcessWindowMessage(uMsg, wParam, lParam);
+    return Dispatch(pThis, uMsg, wParam, lParam);
 }
 
 LRESULT CALLBACK CWindowWnd::ControlProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
@@ -153,7 +167,7 @@ LRESULT CALLBACK CWindowWnd::ControlProc(HWND hWnd, UINT uMsg, WPARAM wParam, LP
     }
     if (pThis == nullptr)
         return ::DefWindowProcA(hWnd, uMsg, wParam, lParam);
-    return pThis->ProcessWindowMessage(uMsg, wParam, lParam);
+    return Dispatch(pThis, uMsg, wParam, lParam);
 }
 
 }  // namespace Orvik

@@ -7,7 +7,10 @@ namespace Orvik {
 
 // The window procedure finds the object through the window's user data (the
 // window property "WndX" for superclassed windows). The object outlives its
-// native window; OnFinalMessage is the last call for it.
+// native window; OnFinalMessage is the last call for it. A window destroyed
+// while one of its own messages is still being handled (a modal loop run from
+// a click, say) gets OnFinalMessage only once that outermost message returns,
+// so the handlers still on the stack never meet a freed tree or object.
 class CWindowWnd {
 public:
     CWindowWnd() = default;
@@ -54,6 +57,13 @@ private:
     // The final message: the previous procedure first, then the object lets go.
     static LRESULT FinalMessage(CWindowWnd* pThis, HWND hWnd, UINT uMsg, WPARAM wParam,
                                 LPARAM lParam);
+    // One message to the object, counted, with a final message that waited for it.
+    static LRESULT Dispatch(CWindowWnd* pThis, UINT uMsg, WPARAM wParam, LPARAM lParam);
+
+    // Messages of this object now on the stack.
+    int m_nMessageDepth = 0;
+    // The destroyed window whose final message waits for the stack to unwind.
+    HWND m_hWndFinalPending = nullptr;
 };
 
 }  // namespace Orvik

@@ -59,7 +59,7 @@ TEST_F(SpeedTestResults, ArrivalsEndFastestFirst) {
     std::vector<std::string> expected{"http://b", "http://a", "http://c"};
     EXPECT_EQ(ResultUrls(), expected);
     EXPECT_EQ(Lines(), expected);
-    EXPECT_EQ(g_lstPtLine[0].costMs, 300);
+    EXPECT_EQ(g_lstPtLine.front().costMs, 300);
     EXPECT_EQ(m_frame.GetSpeedTestFinishCount(), 3);
     EXPECT_NE(m_strTrace.find("CMainFrame::HandleCustomMessage(app/frame/MainFrame.cpp["),
               std::string::npos);

@@ -28,7 +28,7 @@ TEST_F(SpeedTestRun, FetchThenProbesEndWithUsableHostsFastestFirst) {
         std::lock_guard<std::mutex> guard(g_csPtLine);
         for (const PtLineEntry& entry : g_lstPtLine)
             urls.push_back(entry.url);
-        EXPECT_GE(g_lstPtLine[0].costMs, 50);
+        EXPECT_GE(g_lstPtLine.front().costMs, 50);
     }
     EXPECT_EQ(urls, (std::vector<std::string>{lines[1], m_sim.SeedUrl(), lines[0], lines[2]}));
     std::vector<int> statuses;

@@ -1,4 +1,5 @@
-// The close button: the owned modal confirmation, Cancel keeps running, OK ends the start-up body.
+// The close button: the owned modal confirmation, Cancel keeps running, OK ends the start-up body,
+// and a window manager's close under the confirmation ends it too.
 #include "app/launcher/LauncherFixture.h"
 #include "platform/kernel.h"
 #include "ui/frame/WindowImplBase.h"
@@ -94,6 +95,53 @@ void CALLBACK DriverTimer(HWND, UINT, UINT_PTR, DWORD) {
     g_pDriver->OnTimer();
 }
 
+// Clicks the close button, then closes the main window the way a window manager's
+// close request arrives (the system close command) while the confirmation is up.
+// A notifier registered after the frame's sees whether the click's sender still
+// exists once the confirmation has returned.
+struct CManagerCloseDriver : public Orvik::INotifyUI {
+    enum Step { CLICK_CLOSE, CLOSE_MAIN, DONE };
+    Step step = CLICK_CLOSE;
+    HWND hMain = nullptr;
+    bool bCloseBtnGone = false;
+    bool bClickSeen = false;
+    bool bGoneWhenClickReturned = true;
+
+    void OnTimer() {
+        HWND hBox = MessageBoxWindow();
+        if (step == CLICK_CLOSE && hBox == nullptr) {
+            step = CLOSE_MAIN;
+            Watch();
+            ClickIn(hMain, "closebtn");
+        } else if (step == CLOSE_MAIN && hBox != nullptr) {
+            step = DONE;
+            SendMessageA(hMain, WM_SYSCOMMAND, SC_CLOSE, 0);
+        }
+    }
+    void Watch() {
+        Orvik::CWindowHostUI& host = g_pMainFrame->Host();
+        Orvik::CControlUI* pClose = host.FindControlByName("closebtn");
+        ASSERT_NE(pClose, nullptr);
+        pClose->OnDestroy.Add(Orvik::CDelegateStatic(this, [](void* pDriver, void*) {
+            static_cast<CManagerCloseDriver*>(pDriver)->bCloseBtnGone = true;
+            return true;
+        }));
+        host.AddNotifier(this);
+    }
+    void HandleNotify(Orvik::NotifyRecord& msg) override {
+        if (msg.type != "click")
+            return;
+        bClickSeen = true;
+        bGoneWhenClickReturned = bCloseBtnGone;
+    }
+};
+
+CManagerCloseDriver* g_pManagerDriver = nullptr;
+
+void CALLBACK ManagerDriverTimer(HWND, UINT, UINT_PTR, DWORD) {
+    g_pManagerDriver->OnTimer();
+}
+
 class LauncherClose : public CLauncherTest {};
 
 }  // namespace
@@ -127,4 +175,25 @@ TEST_F(LauncherClose, CancelKeepsRunningAndOkEndsTheBodyWhileProbesHang) {
     double dMs = std::chrono::duration<double, std::milli>(ended - driver.okAt).count();
     RecordProperty("ok_to_return_ms", std::to_string(int(dMs)));
     std::printf("OK -> start-up body returned: %.1f ms\n", dMs);
+}
+
+TEST_F(LauncherClose, AManagersCloseUnderTheConfirmationEndsTheBodyWithZero) {
+    platform::headless::UseManualClock(false);  // the driver runs on a real timer
+    StartSim(SimProfile::Default().WithEphemeralPorts());
+    CManagerCloseDriver driver;
+    g_pManagerDriver = &driver;
+    testsupport::CCaptureStderr quiet;
+    int nResult = RunLauncher(nullptr, [&](HWND hWnd) {
+        driver.hMain = hWnd;
+        SetTimer(hWnd, 78, 20, ManagerDriverTimer);
+    });
+    g_pManagerDriver = nullptr;
+    EXPECT_EQ(nResult, 0);
+    ASSERT_EQ(driver.step, CManagerCloseDriver::DONE);
+    EXPECT_TRUE(driver.bClickSeen);
+    EXPECT_FALSE(driver.bGoneWhenClickReturned);  // the tree outlived the click's handlers
+    EXPECT_TRUE(driver.bCloseBtnGone);            // and went with the window afterwards
+    EXPECT_EQ(MessageBoxWindow(), nullptr);
+    EXPECT_EQ(g_pMainFrame, nullptr);
+    EXPECT_EQ(g_pIdleThreadManager, nullptr);
 }

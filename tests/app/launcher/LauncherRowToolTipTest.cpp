@@ -85,7 +85,7 @@ TEST_F(LauncherRowToolTip, RealProbesPutTheHandshakeAndTheWaitInTheirPhases) {
     Open();
     ASSERT_TRUE(WaitFor([&] { return RunEnded(); })) << quiet.Text();
     ASSERT_EQ(Rows()->GetCount(), 2);
-    const PtLineTestResult& line = m_pFrame->GetTestResults().front();
+    const PtLineTestResult& line = *m_pFrame->GetTestResults().begin();
     EXPECT_EQ(line.url, m_sim.LineUrls()[0]);
     // One probe on a busy machine may run late, never early: each delay
     // lands in its own phase and nothing in the connect (tests/net holds the
@@ -96,6 +96,6 @@ TEST_F(LauncherRowToolTip, RealProbesPutTheHandshakeAndTheWaitInTheirPhases) {
     EXPECT_LT(line.phases.tlsMs, 120 + 200);
     ExpectRowToolTip(0, GetLineToolTipText(line));
     EXPECT_NE(std::string(Row(0)->GetToolTip()).find("加密 1"), std::string::npos);
-    ExpectRowToolTip(1, GetLineToolTipText(m_pFrame->GetTestResults().back()));
+    ExpectRowToolTip(1, GetLineToolTipText(*m_pFrame->GetTestResults().rbegin()));
     EXPECT_EQ(std::string(Row(1)->GetToolTip()).rfind("线路不可用：HTTP 状态 503 · ", 0), 0u);
 }

@@ -1,4 +1,4 @@
-// Reading line query answers, decoding entries, probe answers and result order.
+// Reading line query answers, decoding entries, merging hosts and probe answers.
 #include "app/lines/PtLineAnswer.h"
 
 #include <gtest/gtest.h>
@@ -51,14 +51,43 @@ TEST(PtLineAnswer, SkipsLineBreaksSpacesAndPaddingInsideEntries) {
     EXPECT_EQ(DecodePtLineResult(noisy), "http://c.example");
 }
 
+namespace {
+
+std::vector<std::string> LineUrls() {
+    std::vector<std::string> urls;
+    for (const PtLineEntry& entry : g_lstPtLine)
+        urls.push_back(entry.url);
+    return urls;
+}
+
+}  // namespace
+
 TEST(PtLineAnswer, MergeAppendsOnlyUnknownHosts) {
     g_lstPtLine = {{"http://seed", 40}, {"http://a", -1}};
-    MergePtLines("http://a,http://b,http://seed,http://c");
-    ASSERT_EQ(g_lstPtLine.size(), 4u);
-    EXPECT_EQ(g_lstPtLine[0].url, "http://seed");
-    EXPECT_EQ(g_lstPtLine[0].costMs, 40);
-    EXPECT_EQ(g_lstPtLine[2].url, "http://b");
-    EXPECT_EQ(g_lstPtLine[3].url, "http://c");
+    EXPECT_EQ(MergePtLines("http://a,http://b,http://seed,http://c,http://b"), 0);
+    EXPECT_EQ(LineUrls(),
+              (std::vector<std::string>{"http://seed", "http://a", "http://b", "http://c"}));
+    EXPECT_EQ(g_lstPtLine.front().costMs, 40);
+    g_lstPtLine.clear();
+}
+
+// Known hosts and repeats do not count towards the bound; what is over it is
+// dropped and counted, in the answer's order.
+TEST(PtLineAnswer, MergeAddsAtMostTheBoundFromOneAnswer) {
+    g_lstPtLine = {{"http://seed", -1}};
+    std::string lines = "http://seed";
+    const int nNamed = PTLINE_MAX_NEW_HOSTS + 500;
+    for (int i = 0; i < nNamed; ++i)
+        lines += ",http://h" + std::to_string(i) + (i % 2 == 0 ? ",http://seed" : "");
+    lines += ",http://h0";
+    EXPECT_EQ(MergePtLines(lines), nNamed - PTLINE_MAX_NEW_HOSTS);
+    std::vector<std::string> urls = LineUrls();
+    ASSERT_EQ(urls.size(), size_t(1 + PTLINE_MAX_NEW_HOSTS));
+    EXPECT_EQ(urls[1], "http://h0");
+    EXPECT_EQ(urls.back(), "http://h" + std::to_string(PTLINE_MAX_NEW_HOSTS - 1));
+    // The next answer may add again.
+    EXPECT_EQ(MergePtLines("http://later"), 0);
+    EXPECT_EQ(LineUrls().back(), "http://later");
     g_lstPtLine.clear();
 }
 
@@ -67,18 +96,4 @@ TEST(PtLineAnswer, ProbeAnswersNeedBothMarkers) {
     EXPECT_FALSE(IsProbeAnswer("jQuery123({\"msg\":\"fail\"})"));
     EXPECT_FALSE(IsProbeAnswer("jQuery123({\"ok\":1})"));
     EXPECT_FALSE(IsProbeAnswer(""));
-}
-
-TEST(PtLineAnswer, ResultsSortFastestFirstWithStatus200Ahead) {
-    std::list<PtLineTestResult> results{
-        {"http://slow200", 200, 900, true}, {"http://fast500", 500, 100, true},
-        {"http://tie1", 200, 300, true},    {"http://tie2", 200, 300, true},
-        {"http://slow404", 404, 50, true},
-    };
-    SortTestResults(results);
-    std::vector<std::string> order;
-    for (const auto& r : results)
-        order.push_back(r.url);
-    EXPECT_EQ(order, (std::vector<std::string>{"http://tie1", "http://tie2", "http://slow200",
-                                               "http://slow404", "http://fast500"}));
 }

@@ -172,6 +172,22 @@ TEST_F(SkinnedMessageBoxTest, QuitEndsTheBoxWithZeroAndIsPostedAgain) {
     DestroyWindow(hOwner);
 }
 
+// The owner going (a window manager's close, say) takes the box along: no answer is an OK.
+TEST_F(SkinnedMessageBoxTest, AnOwnerDestroyedUnderTheBoxAnswersCancel) {
+    HWND hOwner = CreateOwner();
+    HWND hBoxSeen = nullptr;
+    msgboxtest::CModalScript script;
+    script.Then([&](HWND hBox) {
+        hBoxSeen = hBox;
+        DestroyWindow(hOwner);
+    });
+    EXPECT_EQ(RunBox(script, hOwner, "t", "c", MSGBOX_OKCANCEL), MSGBOX_RESULT_CANCEL);
+    EXPECT_NE(hBoxSeen, nullptr);
+    EXPECT_FALSE(IsWindow(hBoxSeen));
+    MSG msg{};
+    EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
 TEST_F(SkinnedMessageBoxTest, TextAndCaptionShowInTheSkin) {
     const char* pstrText = "检测到新版本[1.0.7]，当前版本[1.0.6]， 请点击确定下载使用新版！";
     const char* pstrCaption = "Lumora-升级提示";

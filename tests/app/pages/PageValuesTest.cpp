@@ -63,7 +63,39 @@ TEST(MakeHostUrl, MovesThePathOntoTheLineHost) {
         {"", "http://l.example", ""},
         {"http://img.example", "http://l.example", "http://img.example"},
         {"img.example/a.png", "http://l.example", "http://l.example/a.png"},
+        // A host whose text is a prefix of the url's host is another host.
+        {"http://127.0.0.1:18400/q.jpg", "http://127.0.0.1:1840", "http://127.0.0.1:1840/q.jpg"},
+        {"http://line.example.evil/q.jpg", "http://line.example", "http://line.example/q.jpg"},
+        {"http://img.example/go?to=http://l.example", "http://l.example",
+         "http://l.example/go?to=http://l.example"},
+        // Default ports and case do not make another origin.
+        {"HTTP://Line.Example:80/q.jpg", "http://line.example", "HTTP://Line.Example:80/q.jpg"},
+        {"https://line.example/q.jpg", "https://LINE.example:443", "https://line.example/q.jpg"},
+        {"https://line.example/q.jpg", "http://line.example", "http://line.example/q.jpg"},
+        {"HTTP://IMG.example/a.png", "http://l.example", "http://l.example/a.png"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(MakeHostUrl(c.url, c.host), c.expected) << c.url << " on " << c.host;
+}
+
+TEST(MakeHostUrl, OriginsCompareSchemeHostAndPort) {
+    struct Case {
+        const char* first;
+        const char* second;
+        bool same;
+    } cases[] = {
+        {"http://h", "http://h:80", true},
+        {"http://h/a", "HTTP://H:080/b", true},
+        {"https://h", "https://h:443/x", true},
+        {"h:80/x", "http://h", true},
+        {"http://user@h:81/", "http://h:81", true},
+        {"http://[::1]:8080/a", "http://[::1]:8080", true},
+        {"http://h", "https://h", false},
+        {"http://h:1840", "http://h:18400", false},
+        {"http://h:80", "http://h:8080", false},
+        {"http://[::1]/a", "http://[::1]:8080", false},
+        {"http://h.example", "http://h.example.org", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(IsSameOrigin(c.first, c.second), c.same) << c.first << " vs " << c.second;
 }

@@ -40,8 +40,8 @@ TEST(StartUp, InitCopiesTheSeedListAndShutdownClearsThePool) {
     {
         std::lock_guard<std::mutex> guard(g_csPtLine);
         ASSERT_EQ(g_lstPtLine.size(), 1u);
-        EXPECT_EQ(g_lstPtLine[0].url, LUMORA_SEED_HOST);
-        EXPECT_EQ(g_lstPtLine[0].costMs, -1);
+        EXPECT_EQ(g_lstPtLine.front().url, LUMORA_SEED_HOST);
+        EXPECT_EQ(g_lstPtLine.front().costMs, -1);
     }
     ShutdownWorkers();
     EXPECT_EQ(g_pIdleThreadManager, nullptr);

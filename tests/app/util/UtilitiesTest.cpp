@@ -1,6 +1,8 @@
 // Split, replace, trim, conversion, Base64, XOR, path and version helpers.
 #include "app/util/Utilities.h"
 
+#include "app/util/SplitPieces.h"
+
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -43,6 +45,35 @@ TEST(SplitString, NeverCutsInsideADoubleByteCharacter) {
     EXPECT_EQ(SplitString(out, text, "\\"), 2);
     EXPECT_EQ(out[0], std::string("x") + GBK_TRAIL_BACKSLASH + "y");
     EXPECT_EQ(out[1], "z");
+}
+
+TEST(SplitPieces, GivesTheSplitPiecesAsViewsIntoTheText) {
+    const char* const TEXTS[] = {"1.0.6.0", ".", "a..b.", ".a", "", "abc"};
+    for (const char* pstrText : TEXTS) {
+        std::string text = pstrText;
+        Pieces expected, walked;
+        SplitString(expected, text, ".");
+        CSplitPieces pieces(text, ".");
+        for (std::string_view piece; pieces.Next(piece);) {
+            EXPECT_GE(piece.data(), text.data());
+            EXPECT_LE(piece.data() + piece.size(), text.data() + text.size());
+            walked.emplace_back(piece);
+        }
+        EXPECT_EQ(walked, expected) << pstrText;
+    }
+}
+
+// A text of nothing but separators has a piece per byte: walking them
+// copies none, so every piece points back into the text.
+TEST(SplitPieces, AHugeTextOfSeparatorsCostsNoCopies) {
+    const std::string text(size_t(8) << 20, ':');
+    CSplitPieces pieces(text, ":");
+    size_t nCount = 0;
+    bool bAllInPlace = true;
+    for (std::string_view piece; pieces.Next(piece); ++nCount)
+        bAllInPlace = bAllInPlace && piece.empty() && piece.data() == text.data() + nCount;
+    EXPECT_EQ(nCount, text.size() + 1);
+    EXPECT_TRUE(bAllInPlace);
 }
 
 TEST(ReplaceAll, ReplacesLeftToRightWithoutRereplacing) {

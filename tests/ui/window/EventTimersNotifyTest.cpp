@@ -154,6 +154,31 @@ TEST(EventLifetimeTest, AControlDeletedByItsOwnButtonUp) {
     }
 }
 
+// Deleted between press and release, by itself or from outside: the release still
+// gives the capture back, and hover follows the pointer again.
+TEST(EventLifetimeTest, AControlDeletedWhilePressed) {
+    for (bool bByItself : {false, true}) {
+        CEventWindow w(kPair);
+        auto* root = static_cast<Orvik::CContainerUI*>(w.Host().GetRoot());
+        root->SetDelayedDestroy(false);
+        eventtest::CProbeUI* a = w.Probe("a");
+        if (bByItself)
+            a->Hook(Orvik::UIEVENT_BUTTONDOWN, [root, a] { root->Remove(a); });
+        w.Move(10, 10);
+        w.Down(10, 10);
+        EXPECT_TRUE(w.Host().IsCaptured());
+        if (!bByItself)
+            root->Remove(a);
+        EXPECT_EQ(w.Host().GetPressed(), nullptr);
+        w.Up(10, 10);
+        EXPECT_FALSE(w.Host().IsCaptured()) << bByItself;
+        EXPECT_EQ(GetCapture(), nullptr);
+        w.Pump();  // the layout moves b into a's place
+        w.Move(20, 20);
+        EXPECT_EQ(w.Host().GetHover(), w.Probe("b")) << bByItself;
+    }
+}
+
 TEST(EventLifetimeTest, AControlDeletedWhenTheHoverLeavesIt) {
     CEventWindow w(kPair);
     auto* root = static_cast<Orvik::CContainerUI*>(w.Host().GetRoot());

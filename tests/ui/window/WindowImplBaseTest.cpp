@@ -194,6 +194,51 @@ TEST(WindowImplBaseTest, CloseButtonClosesWithTwo) {
     EXPECT_FALSE(IsWindow(hWnd));
 }
 
+// A click whose handler runs a modal box, under which the window manager closes the
+// window: the clicked control and the window object outlive the handler, and the
+// window's final message comes once the click has returned.
+TEST(WindowImplBaseTest, AWindowClosedUnderAModalLoopOfItsOwnClickEndsAfterTheClick) {
+    CTestFrame frame(kFrame);
+    HWND hWnd = CreateFrame(frame);
+    Pump();
+    auto* body = static_cast<eventtest::CProbeUI*>(frame.Host().FindControlByName("body"));
+    ASSERT_NE(body, nullptr);
+    bool bBodyGone = false;
+    body->OnDestroy.Add(Orvik::CDelegateStatic(&bBodyGone, [](void* p, void*) {
+        *static_cast<bool*>(p) = true;
+        return true;
+    }));
+    struct Inside {
+        bool bFinal = true, bBodyGone = true, bBoxFinal = false;
+        UINT nBoxResult = 99;
+    } inside;
+    body->Hook(Orvik::UIEVENT_BUTTONUP, [pInside = &inside, pFrame = &frame, &bBodyGone, hWnd] {
+        // Kept on the stack: a faulty base frees this hook with the tree.
+        Inside* pSeen = pInside;
+        CTestFrame* pOwner = pFrame;
+        bool* pbGone = &bBodyGone;
+        CTestFrame box(kFrame);
+        CreateFrame(box, hWnd);
+        PostMessageA(hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);  // what a manager's close request becomes
+        pSeen->nBoxResult = box.ShowModal();
+        pSeen->bBoxFinal = box.m_bFinal;
+        pSeen->bFinal = pOwner->m_bFinal;
+        pSeen->bBodyGone = *pbGone;
+    });
+    const Orvik::CUIRect& rc = body->GetBounds();
+    LPARAM lPoint = MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    SendMessageA(hWnd, WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
+    SendMessageA(hWnd, WM_LBUTTONUP, 0, lPoint);
+    EXPECT_EQ(inside.nBoxResult, 0u);
+    EXPECT_TRUE(inside.bBoxFinal);  // the box went with its owner
+    EXPECT_FALSE(inside.bFinal);
+    EXPECT_FALSE(inside.bBodyGone);
+    EXPECT_FALSE(IsWindow(hWnd));
+    EXPECT_TRUE(frame.m_bFinal);
+    EXPECT_TRUE(bBodyGone);
+    EXPECT_EQ(frame.Host().GetRoot(), nullptr);
+}
+
 TEST(WindowImplBaseDeathTest, ASkinThatCannotBeBuiltIsToldAndEndsTheProgram) {
     // The headless backend shows a message box on standard error, in UTF-8.
     const std::string strShown = "Orvik: " + platform::AnsiToUtf8("加载资源文件失败");
