@@ -88,8 +88,6 @@ void ThreadQueue::SetPaintPending(HWND hwnd, bool pending) {
             m_paint.push_back(hwnd);
         else
             std::erase(m_paint, hwnd);
-        if (m_hover.hwnd == hwnd)
-            m_hover = Hover{};
     }
     if (pending)
         Wake();
@@ -245,6 +243,9 @@ int ThreadQueue::MillisecondsToNextTimer(const MessageFilter& filter) {
         if (filter.Accepts(timer.hwnd, WM_TIMER))
             next = std::min(next, timer.dueMs);
     }
+    // A waiting hover is due at its time too, with no event to wake the sleeper.
+    if (m_hover.hwnd != nullptr && filter.Accepts(m_hover.hwnd, WM_MOUSEHOVER))
+        next = std::min(next, m_hover.dueMs);
     if (next == UINT64_MAX)
         return -1;
     uint64_t now = CoreNowMs();

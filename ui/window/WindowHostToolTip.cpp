@@ -47,8 +47,9 @@ bool CreateToolTipWindow(HWND hWndOwner, HWND& hwndTooltip, TOOLINFOA& tool) {
 }  // namespace
 
 // The tool is the whole window; its text and rectangle follow the control.
-// A tip that shows is not moved again until the pointer has moved on both
-// axes, so it does not chase the pointer inside one control.
+// A tip that shows is not moved while the pointer rests, and one that went is
+// not brought back at the very point it went from; a control straight below or
+// beside the last one still gets its tip.
 void CWindowHostUI::ShowToolTipFor(IControlNodeUI* pControl) {
     m_ToolTip.cbSize = sizeof(m_ToolTip);
     m_ToolTip.uFlags = TTF_IDISHWND;
@@ -59,8 +60,8 @@ void CWindowHostUI::ShowToolTipFor(IControlNodeUI* pControl) {
     m_ToolTip.rect = pControl->GetBounds();
     if (m_hwndTooltip == nullptr && !CreateToolTipWindow(m_hWndPaint, m_hwndTooltip, m_ToolTip))
         return;
-    if (::IsWindowVisible(m_hwndTooltip) || m_ptLastMousePos.x == m_ptLastToolTip.x ||
-        m_ptLastMousePos.y == m_ptLastToolTip.y)
+    if (::IsWindowVisible(m_hwndTooltip) ||
+        (m_ptLastMousePos.x == m_ptLastToolTip.x && m_ptLastMousePos.y == m_ptLastToolTip.y))
         return;
     int nWidth =
         pControl->GetToolTipWidth() > 0 ? pControl->GetToolTipWidth() : DEFAULT_TOOLTIP_WIDTH;

@@ -192,6 +192,28 @@ TEST_F(PointerInput, MovingKeepsHoverWaitingAndCaptureEndsLeaveTracking) {
     ReleaseCapture();
 }
 
+// A hovered control draws its hot state at once: the repaint must not cancel the waiting hover.
+TEST_F(PointerInput, RepaintingKeepsTheHoverWaiting) {
+    HWND hwnd = Make(RECT{0, 0, 100, 100});
+    MovePointer(10, 10);
+    Take();
+    TRACKMOUSEEVENT track{sizeof track, TME_HOVER, hwnd, 100};
+    ASSERT_TRUE(TrackMouseEvent(&track));
+    InvalidateRect(hwnd, nullptr, FALSE);
+    AdvanceClock(50);
+    MovePointer(20, 10);  // the rest starts again
+    InvalidateRect(hwnd, nullptr, FALSE);
+    AdvanceClock(60);
+    std::vector<Received> got = InputOnly(Take());
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_EQ(got[0].message, UINT(WM_MOUSEMOVE));
+    AdvanceClock(40);
+    got = InputOnly(Take());
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_EQ(got[0].message, UINT(WM_MOUSEHOVER));
+    EXPECT_EQ(GET_X_LPARAM(got[0].lParam), 20);
+}
+
 TEST_F(PointerInput, ClickThroughWindowsAndShapesLetThePointerPass) {
     HWND below = Make(RECT{0, 0, 100, 100});
     HWND glass = Make(RECT{0, 0, 100, 100}, WS_EX_TRANSPARENT | WS_EX_LAYERED);
