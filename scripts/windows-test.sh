@@ -4,8 +4,9 @@
 # The unit tests run through CTest with wine64 as the cross-compiling
 # emulator; then lumora.exe runs under Wine on a private Xvfb against the
 # Linux simulator and is driven from the Linux side with XTest (xdrive).
-# Wine's prefix is kept in the cache folder (it takes long to create), its
-# server is ended at the end; everything else started here is ended too.
+# Wine's prefix is private to the build folder (kept between runs: it takes
+# long to create); its server is ended at the end, as is everything else
+# started here.
 
 # The Linux tools the end-to-end test needs: the simulator and xdrive.
 win_linux_tools() {
@@ -26,7 +27,7 @@ win_wine_fonts() {
 }
 
 win_wine_env() {
-  export WINEPREFIX="$WIN_CACHE/wine-$(wine --version | tr -c 'A-Za-z0-9.\n' '_')"
+  export WINEPREFIX="$WIN_BUILD/wine-$(wine --version | tr -c 'A-Za-z0-9.\n' '_')"
   export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   if [ ! -f "$WINEPREFIX/.complete" ]; then
     rm -rf "$WINEPREFIX"
@@ -45,7 +46,7 @@ win_wine_end() {
 }
 
 win_unit_tests() {
-  cmake "$WIN_BUILD" -DCMAKE_CROSSCOMPILING_EMULATOR=wine >/dev/null
+  cmake "$WIN_BUILD" -DCMAKE_CROSSCOMPILING_EMULATOR="$WIN_ROOT/scripts/windows-wine-run.sh" >/dev/null
   ctest --test-dir "$WIN_BUILD" -j"$WIN_JOBS" --output-on-failure --timeout 300
 }
 
@@ -61,6 +62,11 @@ win_run_tests() {
   session_start_x
   win_wine_env
   win_unit_tests
+  # A fresh server and helper processes for the program: after the unit tests
+  # its main window did not show within 90 s.
+  wineserver -k 2>/dev/null || true
+  wineserver -w
+  wineserver -p
   # The launcher points at the simulator's fixed default ports: one user at a time.
   exec 9>/tmp/lumora-default-ports.lock
   flock 9

@@ -4,6 +4,8 @@
 #include "ui/window/WindowHostShared.h"
 #include "ui/window/WindowHostUI.h"
 
+#include <string>
+
 namespace Orvik {
 
 namespace {
@@ -11,13 +13,34 @@ namespace {
 constexpr int DEFAULT_TOOLTIP_WIDTH = 300;
 constexpr int DEFAULT_TOOLTIP_DELAY_MS = 100;
 
+// Sends a message carrying the tool. On Windows the text (code page 936) goes
+// as UTF-16 through the wide message, so it reads right on any system code page.
+void SendToolMessage(HWND hwndTooltip, UINT uMsg, const TOOLINFOA& tool) {
+#ifdef _WIN32
+    std::wstring strText = platform::AnsiToWide(tool.lpszText != nullptr ? tool.lpszText : "");
+    TOOLINFOW wide = {};
+    wide.cbSize = sizeof(wide);
+    wide.uFlags = tool.uFlags;
+    wide.hwnd = tool.hwnd;
+    wide.uId = tool.uId;
+    wide.rect = tool.rect;
+    wide.hinst = tool.hinst;
+    wide.lpszText = strText.data();
+    wide.lParam = tool.lParam;
+    uMsg = uMsg == TTM_ADDTOOLA ? TTM_ADDTOOLW : TTM_UPDATETIPTEXTW;
+    ::SendMessageW(hwndTooltip, uMsg, 0, reinterpret_cast<LPARAM>(&wide));
+#else
+    ::SendMessageA(hwndTooltip, uMsg, 0, reinterpret_cast<LPARAM>(&tool));
+#endif
+}
+
 bool CreateToolTipWindow(HWND hWndOwner, HWND& hwndTooltip, TOOLINFOA& tool) {
     hwndTooltip =
         ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0,
                           0, 0, 0, hWndOwner, nullptr, CSkinStore::GetProgramModule(), nullptr);
     if (hwndTooltip == nullptr)
         return false;  // tried again at the next hover
-    ::SendMessageA(hwndTooltip, TTM_ADDTOOL, 0, reinterpret_cast<LPARAM>(&tool));
+    SendToolMessage(hwndTooltip, TTM_ADDTOOLA, tool);
     return true;
 }
 
@@ -46,7 +69,7 @@ void CWindowHostUI::ShowToolTipFor(IControlNodeUI* pControl) {
         pControl->GetToolTipDelay() > 0 ? pControl->GetToolTipDelay() : DEFAULT_TOOLTIP_DELAY_MS;
     ::SendMessageA(m_hwndTooltip, TTM_SETMAXTIPWIDTH, 0, nWidth);
     ::SendMessageA(m_hwndTooltip, TTM_SETDELAYTIME, TTDT_AUTOMATIC, nDelay);
-    ::SendMessageA(m_hwndTooltip, TTM_UPDATETIPTEXT, 0, reinterpret_cast<LPARAM>(&m_ToolTip));
+    SendToolMessage(m_hwndTooltip, TTM_UPDATETIPTEXTA, m_ToolTip);
     ::SendMessageA(m_hwndTooltip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&m_ToolTip));
     m_ptLastToolTip = m_ptLastMousePos;
 }
