@@ -83,15 +83,15 @@ void CWindowHostUI::SetWindowAttribute(const char* pstrName, const char* pstrVal
         SetLayered(true);
         SetLayeredImage(v);
     } else if (strcasecmp(pstrName, "disabledfontcolor") == 0) {
-        m_dwDefaultDisabledColor = ParseColor(v);
+        m_resources.SetDefaultDisabledColor(ParseColor(v));
     } else if (strcasecmp(pstrName, "defaultfontcolor") == 0) {
-        m_dwDefaultFontColor = ParseColor(v);
+        m_resources.SetDefaultFontColor(ParseColor(v));
     } else if (strcasecmp(pstrName, "linkfontcolor") == 0) {
-        m_dwDefaultLinkFontColor = ParseColor(v);
+        m_resources.SetDefaultLinkFontColor(ParseColor(v));
     } else if (strcasecmp(pstrName, "linkhoverfontcolor") == 0) {
-        m_dwDefaultLinkHoverFontColor = ParseColor(v);
+        m_resources.SetDefaultLinkHoverFontColor(ParseColor(v));
     } else if (strcasecmp(pstrName, "selectedcolor") == 0) {
-        m_dwDefaultSelectedBkColor = ParseColor(v);
+        m_resources.SetDefaultSelectedBkColor(ParseColor(v));
     } else if (!m_shadow.SetAttribute(pstrName, v)) {
         AddWindowCustomAttribute(pstrName, v);
     }

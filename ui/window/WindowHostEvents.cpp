@@ -19,11 +19,6 @@ struct NotifyHeader {
     UINT code;
 };
 
-bool IsClientPointMessage(UINT uMsg) {
-    return uMsg == WM_MOUSEMOVE || uMsg == WM_LBUTTONDOWN || uMsg == WM_LBUTTONUP ||
-           uMsg == WM_LBUTTONDBLCLK;
-}
-
 }  // namespace
 
 bool CWindowHostUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes) {
@@ -35,32 +30,18 @@ bool CWindowHostUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LRES
     if (m_bLayered && HandleLayeredFrame(uMsg, wParam, lRes))
         return true;
     if (uMsg >= WM_MOUSEMOVE && uMsg <= WM_MOUSELEAVE)
-        return HandlePointerMessage(uMsg, wParam, lParam, lRes);
+        return m_input.HandlePointerMessage(uMsg, wParam, lParam);
     if (uMsg >= WM_KEYDOWN && uMsg <= WM_CHAR)
-        return HandleKeyMessage(uMsg, wParam, lParam);
+        return m_input.HandleKeyMessage(uMsg, wParam, lParam);
     return HandleWindowMessage(uMsg, wParam, lParam, lRes);
 }
 
 // The first message filter that sets handled decides the result.
 bool CWindowHostUI::FilterMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes) {
-    CUIPtrArray filters(m_aMessageFilters);
-    for (int i = 0; i < filters.GetSize(); ++i) {
-        bool bHandled = false;
-        LRESULT lResult = static_cast<IMessageFilterUI*>(filters[i])
-                              ->FilterMessage(uMsg, wParam, lParam, bHandled);
-        if (!bHandled)
-            continue;
-        lRes = lResult;
-        if (IsClientPointMessage(uMsg)) {
-            m_ptLastMousePos = PointFromLParam(lParam);
-        } else if (uMsg == WM_CONTEXTMENU || uMsg == WM_MOUSEWHEEL) {
-            POINT pt = PointFromLParam(lParam);
-            ::ScreenToClient(m_hWndPaint, &pt);
-            m_ptLastMousePos = pt;
-        }
-        return true;
-    }
-    return false;
+    if (!m_notify.RunMessageFilters(uMsg, wParam, lParam, lRes))
+        return false;
+    m_input.NoteFilteredPoint(uMsg, lParam);
+    return true;
 }
 
 // A layered window draws its own frame: the native one is never calculated or painted.
@@ -86,19 +67,19 @@ bool CWindowHostUI::HandleWindowMessage(UINT uMsg, WPARAM wParam, LPARAM lParam,
             OnSizeMessage(wParam, lParam);
             return true;
         case WM_KILLFOCUS:
-            OnKillFocusMessage(reinterpret_cast<HWND>(wParam));
+            m_input.OnKillFocusMessage(reinterpret_cast<HWND>(wParam));
             return false;
         case WM_PAINT:
             PaintWindow();
             return true;
         case WM_CLOSE:
-            OnCloseMessage();
+            m_input.OnCloseMessage();
             return false;
         case WM_ERASEBKGND:
             lRes = 1;
             return true;
         case WM_SETCURSOR:
-            return OnSetCursorMessage(lParam);
+            return m_input.OnSetCursorMessage(lParam);
         case WM_MOUSEACTIVATE:
             if (!m_bNoActivate)
                 return false;
@@ -114,7 +95,7 @@ bool CWindowHostUI::HandleWindowMessage(UINT uMsg, WPARAM wParam, LPARAM lParam,
         case WM_CTLCOLORSTATIC:
             return ReflectMessage(uMsg, wParam, lParam, lRes);
         case WM_CONTEXTMENU:
-            OnContextMenuMessage(wParam, lParam);
+            m_input.OnContextMenuMessage(wParam, lParam);
             return false;
         case WM_TIMER:
             OnTimerMessage(wParam, lParam);
@@ -130,107 +111,18 @@ bool CWindowHostUI::HandleWindowMessage(UINT uMsg, WPARAM wParam, LPARAM lParam,
     }
 }
 
-bool CWindowHostUI::HandlePointerMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT&) {
-    switch (uMsg) {
-        case WM_MOUSEMOVE:
-            OnMouseMove(wParam, lParam);
-            return false;
-        case WM_LBUTTONDOWN:
-            OnButtonDown(wParam, lParam);
-            return false;
-        case WM_LBUTTONUP:
-            OnButtonUp(wParam, lParam);
-            return false;
-        case WM_LBUTTONDBLCLK:
-            OnDoubleClick(wParam, lParam);
-            return false;
-        case WM_RBUTTONDOWN:
-            OnRightButtonDown(wParam, lParam);
-            return false;
-        case WM_MOUSEWHEEL:
-            OnMouseWheel(wParam, lParam);
-            return false;
-        case WM_MOUSEHOVER:
-            return OnMouseHover(lParam);
-        case WM_MOUSELEAVE:
-            OnMouseLeaveMessage();
-            return false;
-        default:
-            return false;
-    }
-}
-
 void CWindowHostUI::OnSizeMessage(WPARAM wParam, LPARAM lParam) {
-    if (m_pFocus != nullptr) {
+    if (IControlNodeUI* pFocus = m_input.FocusNode()) {
         ControlEvent event;
-        FillEvent(event, UIEVENT_WINDOWSIZE, m_pFocus);
+        FillEvent(event, UIEVENT_WINDOWSIZE, pFocus);
         event.wParam = wParam;
         event.lParam = lParam;
-        Deliver(m_pFocus, event);
+        Deliver(pFocus, event);
     }
-    if (m_pRoot != nullptr)
-        m_pRoot->RequestLayout();
+    if (Root() != nullptr)
+        Root()->RequestLayout();
     if (m_bLayered)
         Invalidate();
-}
-
-// Follows the native focus into a registered native child window.
-void CWindowHostUI::OnKillFocusMessage(HWND hWndNew) {
-    if (hWndNew == nullptr)
-        return;
-    HWND hChild = ::GetFocus();
-    while (hChild != nullptr && ::GetParent(hChild) != m_hWndPaint)
-        hChild = ::GetParent(hChild);
-    if (hChild == nullptr)
-        return;
-    int i = m_aNativeWindow.Find(hChild);
-    if (i < 0)
-        return;
-    auto* pControl = static_cast<IControlNodeUI*>(m_aNativeWindowControl[i]);
-    if (pControl != m_pFocus)
-        SetFocus(pControl, false);
-}
-
-// The pointer leaves every control, the focus is given back to the owner.
-void CWindowHostUI::OnCloseMessage() {
-    ControlEvent event;
-    FillEvent(event, UIEVENT_MOUSELEAVE, nullptr);
-    if (m_pEventHover != nullptr) {
-        IControlNodeUI* pHover = m_pEventHover;
-        if (!Deliver(pHover, event))
-            return;
-    }
-    if (m_pEventClick != nullptr) {
-        event.kind = UIEVENT_BUTTONUP;
-        IControlNodeUI* pClick = m_pEventClick;
-        if (!Deliver(pClick, event))
-            return;
-    }
-    SetFocus(nullptr, true);
-    if (::GetActiveWindow() == m_hWndPaint) {
-        HWND hOwner = ::GetParent(m_hWndPaint);
-        if (hOwner != nullptr)
-            ::SetFocus(hOwner);
-    }
-    DestroyToolTip();
-}
-
-bool CWindowHostUI::OnSetCursorMessage(LPARAM lParam) {
-    if (m_pRoot == nullptr || LOWORD(lParam) != HTCLIENT)
-        return false;
-    if (m_bMouseCapture)
-        return true;
-    POINT pt = {0, 0};
-    ::GetCursorPos(&pt);
-    ::ScreenToClient(m_hWndPaint, &pt);
-    IControlNodeUI* pControl = OwnNodeAt(pt);
-    if (pControl != nullptr && (pControl->GetInputFlags() & 2) != 0) {
-        ControlEvent event;
-        FillEvent(event, UIEVENT_SETCURSOR, pControl);
-        event.mousePoint = pt;
-        Deliver(pControl, event);
-    }
-    return true;
 }
 
 void CWindowHostUI::OnMinMaxInfoMessage(LPARAM lParam) {
@@ -261,24 +153,6 @@ bool CWindowHostUI::ReflectNotify(WPARAM wParam, LPARAM lParam, LRESULT& lRes) {
     HWND hChild = reinterpret_cast<const NotifyHeader*>(lParam)->hwndFrom;
     lRes = ::SendMessageA(hChild, REFLECT_BASE + WM_NOTIFY, wParam, lParam);
     return true;
-}
-
-void CWindowHostUI::OnContextMenuMessage(WPARAM wParam, LPARAM lParam) {
-    if (m_pRoot == nullptr || m_bMouseCapture)
-        return;
-    POINT pt = PointFromLParam(lParam);
-    ::ScreenToClient(m_hWndPaint, &pt);
-    m_ptLastMousePos = pt;
-    if (m_pEventClick == nullptr)
-        return;
-    IControlNodeUI* pClick = m_pEventClick;
-    m_pEventClick = nullptr;
-    ControlEvent event;
-    FillEvent(event, UIEVENT_CONTEXTMENU, pClick);
-    event.wParam = 0;
-    event.lParam = reinterpret_cast<LPARAM>(pClick->GetControl());
-    event.keyState = static_cast<WORD>(LOWORD(wParam));
-    Deliver(pClick, event);
 }
 
 }  // namespace Orvik

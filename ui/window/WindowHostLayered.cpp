@@ -35,8 +35,8 @@ void CWindowHostUI::SetLayered(bool bLayered) {
     m_bLayered = bLayered;
     // The back buffer changes kind: direct pixels when layered.
     ReleaseBuffers();
-    if (m_pRoot != nullptr)
-        m_pRoot->RequestLayout();
+    if (Root() != nullptr)
+        Root()->RequestLayout();
     Invalidate();
 }
 

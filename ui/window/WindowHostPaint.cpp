@@ -37,8 +37,8 @@ CControlUI* CollectPending(IControlNodeUI* pNode, LPVOID pData) {
 }  // namespace
 
 void CWindowHostUI::Init(HWND hWnd, const char* pstrName) {
-    m_mapNameHash.Resize(CUIStringMap::DEFAULT_BUCKETS);
-    RemoveAllTables();
+    m_tree.ResetIndex();
+    m_resources.RemoveAllTables();
     RemoveAllTimers();
     if (pstrName != nullptr)
         m_sName = pstrName;
@@ -48,6 +48,7 @@ void CWindowHostUI::Init(HWND hWnd, const char* pstrName) {
         ::ReleaseDC(m_hWndPaint, m_hDcPaint);
     m_hWndPaint = hWnd;
     m_hDcPaint = hWnd != nullptr ? ::GetDC(hWnd) : nullptr;
+    m_resources.BindDC(m_hDcPaint);
     CUIPtrArray& live = SharedHostState().m_aLiveHosts;
     if (hWnd != nullptr && live.Find(this) < 0)
         live.Add(this);
@@ -84,7 +85,7 @@ void CWindowHostUI::SetInitSize(int cx, int cy) {
     // A skin's size is only stored when no window could have it: the
     // surface of a larger one would not fit in memory.
     bool bPlausible = cx >= 0 && cy >= 0 && cx <= MAX_WINDOW_EXTENT && cy <= MAX_WINDOW_EXTENT;
-    if (bPlausible && m_pRoot == nullptr && m_hWndPaint != nullptr)
+    if (bPlausible && Root() == nullptr && m_hWndPaint != nullptr)
         ::SetWindowPos(m_hWndPaint, nullptr, 0, 0, cx, cy,
                        SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
 }
@@ -130,8 +131,8 @@ bool CWindowHostUI::TakeAreaToRepaint(RECT& rcPaint) {
 // The partial pass re-places only the top-most pending controls.
 void CWindowHostUI::LayoutPendingControls() {
     m_aFoundControls.Empty();
-    m_pRoot->FindControl(CollectPending, &m_aFoundControls,
-                         UIFIND_VISIBLE | UIFIND_UPDATETEST | UIFIND_ME_FIRST);
+    Root()->FindControl(CollectPending, &m_aFoundControls,
+                        UIFIND_VISIBLE | UIFIND_UPDATETEST | UIFIND_ME_FIRST);
     CUIPtrArray found(m_aFoundControls);
     for (int i = 0; i < found.GetSize(); ++i) {
         auto* pNode = static_cast<IControlNodeUI*>(found[i]);
@@ -147,16 +148,16 @@ bool CWindowHostUI::RunLayoutPass(const RECT& rcClient) {
     m_bUpdateNeeded = false;
     if (IsEmptyArea(rcClient))
         return true;
-    if (m_pRoot->IsLayoutPending()) {
+    if (Root()->IsLayoutPending()) {
         ReleaseBuffers();  // rebuilt below at the new size
-        m_pRoot->SetBounds(rcClient, true);
+        Root()->SetBounds(rcClient, true);
     } else {
         LayoutPendingControls();
     }
     if (m_bFirstLayout) {
         m_bFirstLayout = false;
         SendWindowInit();
-        if (m_pRoot == nullptr)
+        if (Root() == nullptr)
             return false;  // a listener replaced the tree
         if (m_bLayered && m_bLayeredChanged) {
             Invalidate();
@@ -164,13 +165,13 @@ bool CWindowHostUI::RunLayoutPass(const RECT& rcClient) {
         }
     }
     // The focus waits for the layout, so the tab order follows the real positions.
-    if (m_bFocusNeeded)
+    if (m_input.IsFocusNeeded())
         SetNextTabControl(true);
     return true;
 }
 
 void CWindowHostUI::SendWindowInit() {
-    SendNotify(m_pRoot, "windowinit", 0, 0);
+    SendNotify(Root(), "windowinit", 0, 0);
 }
 
 void CWindowHostUI::EnsureBackBuffer(const RECT& rcClient) {
@@ -189,7 +190,7 @@ void CWindowHostUI::EnsureBackBuffer(const RECT& rcClient) {
 void CWindowHostUI::PaintIntoBackBuffer(HDC hDC, const RECT& rcPaint) {
     if (m_bLayered && m_diLayered.strDescriptor.IsEmpty())
         ZeroBackPixels(rcPaint);
-    m_pRoot->Paint(hDC, rcPaint, nullptr);
+    Root()->Paint(hDC, rcPaint, nullptr);
     // Native child windows exist in no skin of this system; nothing to print.
     CUIPtrArray overlays(m_aPostPaintControls);
     for (int i = 0; i < overlays.GetSize(); ++i)
@@ -225,7 +226,7 @@ void CWindowHostUI::DrawDirtyOutline(HDC hDC, const RECT& rcPaint) {
 void CWindowHostUI::PaintWindow() {
     if (m_hWndPaint == nullptr)
         return;
-    if (m_pRoot == nullptr) {
+    if (Root() == nullptr) {
         PaintNoRoot();
         return;
     }
@@ -243,7 +244,7 @@ void CWindowHostUI::PaintWindow() {
     } else if (m_bLayered && m_bLayeredChanged) {
         if (m_pOffscreenBits != nullptr)
             std::fill_n(m_pOffscreenBits, size_t(rcClient.right) * rcClient.bottom * 4, 0);
-        m_pRoot->SetBounds(rcClient, true);
+        Root()->SetBounds(rcClient, true);
     }
     EnsureBackBuffer(rcClient);
     PAINTSTRUCT ps = {};
@@ -270,12 +271,12 @@ void CWindowHostUI::PaintWindow() {
 }
 
 void CWindowHostUI::PrintClient(HDC hDC) {
-    if (m_pRoot == nullptr || m_hWndPaint == nullptr)
+    if (Root() == nullptr || m_hWndPaint == nullptr)
         return;
     RECT rcClient = {0, 0, 0, 0};
     ::GetClientRect(m_hWndPaint, &rcClient);
     int iSaved = ::SaveDC(hDC);
-    m_pRoot->Paint(hDC, rcClient, nullptr);
+    Root()->Paint(hDC, rcClient, nullptr);
     ::RestoreDC(hDC, iSaved);
 }
 

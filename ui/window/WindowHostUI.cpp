@@ -33,31 +33,17 @@ WindowHostShared& SharedHostState() {
     return *s_pShared;
 }
 
-CWindowHostUI::CWindowHostUI() {
-    const WindowHostShared& shared = SharedHostState();
-    m_dwDefaultDisabledColor = shared.m_dwDefaultDisabledColor;
-    m_dwDefaultFontColor = shared.m_dwDefaultFontColor;
-    m_dwDefaultLinkFontColor = shared.m_dwDefaultLinkFontColor;
-    m_dwDefaultLinkHoverFontColor = shared.m_dwDefaultLinkHoverFontColor;
-    m_dwDefaultSelectedBkColor = shared.m_dwDefaultSelectedBkColor;
-}
+CWindowHostUI::CWindowHostUI() = default;
 
 CWindowHostUI::~CWindowHostUI() {
     RemoveAllTimers();
     ClearPendingNotifications();
     RunDelayedCleanup();
-    m_mapNameHash.RemoveAll();
-    if (m_pRoot != nullptr) {
-        IControlNodeUI* pRoot = m_pRoot;
-        m_pRoot = nullptr;
-        pRoot->Delete();
-    }
+    m_tree.DeleteRoot();
     // Deleting the tree may have queued more.
     RunDelayedCleanup();
-    if (m_DefaultFontInfo.hFont != nullptr)
-        DeleteObject(m_DefaultFontInfo.hFont);
-    RemoveAllTables();
-    DestroyToolTip();
+    m_resources.RemoveAllTables();
+    m_input.DestroyToolTip();
     ReleaseBuffers();
     if (m_hDcPaint != nullptr)
         ::ReleaseDC(m_hWndPaint, m_hDcPaint);
@@ -65,14 +51,6 @@ CWindowHostUI::~CWindowHostUI() {
     int iLive = live.Find(this);
     if (iLive >= 0)
         live.Remove(iLive);
-}
-
-void CWindowHostUI::RemoveAllTables() {
-    RemoveAllFonts(false);
-    RemoveAllImages(false);
-    RemoveAllDefaultAttributeLists(false);
-    RemoveAllWindowCustomAttributes();
-    RemoveAllOptionGroups();
 }
 
 }  // namespace Orvik

@@ -10,6 +10,10 @@
 #include "ui/render/ImagePaintState.h"
 #include "ui/render/SkinImage.h"
 #include "ui/window/ControlEvent.h"
+#include "ui/window/HostInput.h"
+#include "ui/window/HostNotification.h"
+#include "ui/window/HostResources.h"
+#include "ui/window/HostTree.h"
 #include "ui/window/IControlNodeUI.h"
 #include "ui/window/MessageFilter.h"
 #include "ui/window/NotifyRecord.h"
@@ -17,10 +21,9 @@
 
 namespace Orvik {
 
-// One host per skinned window. Images and fonts live in per-window tables
-// or, with the shared flag or in shared-resources mode, in process-wide
-// tables that every host reads after its own. All tables have 83 buckets.
-// The host owns the root of the tree and drives it through IControlNodeUI.
+// One host per skinned window: a front over the parts it owns (tree, input,
+// notification, resources) and the paint cycle. The host owns the root of
+// the tree and drives it through IControlNodeUI.
 class CWindowHostUI : public IRenderResources {
 public:
     // The deferred-work message: delayed cleanup runs when it arrives.
@@ -58,7 +61,7 @@ public:
     void AddDelayedCleanup(IControlNodeUI* pControl);
     // Deletes what waits for cleanup; the deferred-work message runs it.
     void RunDelayedCleanup();
-    int GetDelayedCleanupCount() const { return m_aDelayedCleanup.GetSize(); }
+    int GetDelayedCleanupCount() const { return m_tree.CleanupCount(); }
 
     // --- event dispatch (WindowHostEvents.cpp, WindowHostPointer.cpp,
     //     WindowHostFocus.cpp, WindowHostKeys.cpp, WindowHostTimers.cpp,
@@ -67,55 +70,77 @@ public:
     bool MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
     // Keyboard processing before dispatch; true when the message is consumed.
     bool TranslateMessage(UINT uMsg, WPARAM wParam, LPARAM lParam);
-    bool TranslateAccel(LPMSG pMsg);
+    bool TranslateAccel(LPMSG pMsg) { return m_notify.TranslateAccel(pMsg); }
     // Process-wide: true when the message must not be dispatched.
     static bool PreTranslateMessage(const LPMSG pMsg);
     // Process-wide: runs until the quit message.
     static void MessageLoop();
 
-    CControlUI* GetFocus() const;
-    void SetFocus(IControlNodeUI* pControl, bool bFocusWnd = true);
-    bool SetNextTabControl(bool bForward = true);
-    void SetFocusNeeded(IControlNodeUI* pControl);
-    bool IsFocusNeeded() const { return m_bFocusNeeded; }
-    CControlUI* GetHover() const;
-    CControlUI* GetPressed() const;
-    POINT GetMousePos() const { return m_ptLastMousePos; }
+    CControlUI* GetFocus() const { return m_input.GetFocus(); }
+    void SetFocus(IControlNodeUI* pControl, bool bFocusWnd = true) {
+        m_input.SetFocus(pControl, bFocusWnd);
+    }
+    bool SetNextTabControl(bool bForward = true) { return m_input.SetNextTabControl(bForward); }
+    void SetFocusNeeded(IControlNodeUI* pControl) { m_input.SetFocusNeeded(pControl); }
+    bool IsFocusNeeded() const { return m_input.IsFocusNeeded(); }
+    CControlUI* GetHover() const { return m_input.GetHover(); }
+    CControlUI* GetPressed() const { return m_input.GetPressed(); }
+    POINT GetMousePos() const { return m_input.GetMousePos(); }
     // The tooltip text of the control the pointer rests on, empty when none shows.
-    const CUIString& GetToolTipText() const { return m_sToolTipText; }
+    const CUIString& GetToolTipText() const { return m_input.GetToolTipText(); }
     // The tooltip popup once a hover has made it, else null.
-    HWND GetToolTipWindow() const { return m_hwndTooltip; }
+    HWND GetToolTipWindow() const { return m_input.GetToolTipWindow(); }
 
-    void SetCapture();
-    void ReleaseCapture();
-    bool IsCaptured() const { return m_bMouseCapture; }
+    void SetCapture() { m_input.SetCapture(); }
+    void ReleaseCapture() { m_input.ReleaseCapture(); }
+    bool IsCaptured() const { return m_input.IsCaptured(); }
 
-    bool SetTimer(IControlNodeUI* pControl, UINT nTimerKey, UINT uElapse);
-    bool KillTimer(IControlNodeUI* pControl, UINT nTimerKey);
-    void KillTimers(IControlNodeUI* pControl);
-    void RemoveAllTimers();
+    bool SetTimer(IControlNodeUI* pControl, UINT nTimerKey, UINT uElapse) {
+        return m_notify.SetTimer(pControl, nTimerKey, uElapse);
+    }
+    bool KillTimer(IControlNodeUI* pControl, UINT nTimerKey) {
+        return m_notify.KillTimer(pControl, nTimerKey);
+    }
+    void KillTimers(IControlNodeUI* pControl) { m_notify.KillTimers(pControl); }
+    void RemoveAllTimers() { m_notify.RemoveAllTimers(); }
 
     void SendNotify(IControlNodeUI* pSender, const char* pstrType, WPARAM wParam = 0,
                     LPARAM lParam = 0, bool bAsync = false, bool bEnableRepeat = true);
     void SendNotify(NotifyRecord& msg, bool bAsync = false, bool bEnableRepeat = true);
-    int GetPendingNotifyCount() const { return m_aAsyncNotify.GetSize(); }
+    int GetPendingNotifyCount() const { return m_notify.PendingCount(); }
 
-    void SetUseVirtualWindow(bool bUse) { m_bUsedVirtualWnd = bUse; }
-    bool IsUsingVirtualWindow() const { return m_bUsedVirtualWnd; }
-    bool AddNotifier(INotifyUI* pNotifier);
-    bool RemoveNotifier(INotifyUI* pNotifier);
-    bool AddPreMessageFilter(IMessageFilterUI* pFilter);
-    bool RemovePreMessageFilter(IMessageFilterUI* pFilter);
-    bool AddMessageFilter(IMessageFilterUI* pFilter);
-    bool RemoveMessageFilter(IMessageFilterUI* pFilter);
-    bool AddTranslateAccelerator(ITranslateAccelerator* pAccel);
-    bool RemoveTranslateAccelerator(ITranslateAccelerator* pAccel);
-    void AddMouseLeaveListener(IControlNodeUI* pControl);
-    void RemoveMouseLeaveListener(IControlNodeUI* pControl);
+    void SetUseVirtualWindow(bool bUse) { m_notify.SetUseVirtualWindow(bUse); }
+    bool IsUsingVirtualWindow() const { return m_notify.IsUsingVirtualWindow(); }
+    bool AddNotifier(INotifyUI* pNotifier) { return m_notify.AddNotifier(pNotifier); }
+    bool RemoveNotifier(INotifyUI* pNotifier) { return m_notify.RemoveNotifier(pNotifier); }
+    bool AddPreMessageFilter(IMessageFilterUI* pFilter) {
+        return m_notify.AddPreMessageFilter(pFilter);
+    }
+    bool RemovePreMessageFilter(IMessageFilterUI* pFilter) {
+        return m_notify.RemovePreMessageFilter(pFilter);
+    }
+    bool AddMessageFilter(IMessageFilterUI* pFilter) { return m_notify.AddMessageFilter(pFilter); }
+    bool RemoveMessageFilter(IMessageFilterUI* pFilter) {
+        return m_notify.RemoveMessageFilter(pFilter);
+    }
+    bool AddTranslateAccelerator(ITranslateAccelerator* pAccel) {
+        return m_notify.AddTranslateAccelerator(pAccel);
+    }
+    bool RemoveTranslateAccelerator(ITranslateAccelerator* pAccel) {
+        return m_notify.RemoveTranslateAccelerator(pAccel);
+    }
+    void AddMouseLeaveListener(IControlNodeUI* pControl) {
+        m_input.AddMouseLeaveListener(pControl);
+    }
+    void RemoveMouseLeaveListener(IControlNodeUI* pControl) {
+        m_input.RemoveMouseLeaveListener(pControl);
+    }
     bool AddOverlayPaint(IControlNodeUI* pControl);
     bool RemoveOverlayPaint(IControlNodeUI* pControl);
-    bool AddNativeWindow(IControlNodeUI* pControl, HWND hChildWnd);
-    bool RemoveNativeWindow(HWND hChildWnd);
+    bool AddNativeWindow(IControlNodeUI* pControl, HWND hChildWnd) {
+        return m_input.AddNativeWindow(pControl, hChildWnd);
+    }
+    bool RemoveNativeWindow(HWND hChildWnd) { return m_input.RemoveNativeWindow(hChildWnd); }
     // Pointer rest time before hover is reported, without a tooltip window.
     static constexpr DWORD HOVER_TIME_MS = 1000;
 
@@ -152,49 +177,73 @@ public:
     const ImagePaintState& GetLayeredImage() const { return m_diLayered; }
     // The window's drop shadow, configured by the "shadow..." attributes.
     CShadowUI& GetShadow() { return m_shadow; }
-    void AddWindowCustomAttribute(const char* pstrName, const char* pstrValue);
-    const char* GetWindowCustomAttribute(const char* pstrName) const;
-    void RemoveAllWindowCustomAttributes();
+    void AddWindowCustomAttribute(const char* pstrName, const char* pstrValue) {
+        m_resources.AddWindowCustomAttribute(pstrName, pstrValue);
+    }
+    const char* GetWindowCustomAttribute(const char* pstrName) const {
+        return m_resources.GetWindowCustomAttribute(pstrName);
+    }
+    void RemoveAllWindowCustomAttributes() { m_resources.RemoveAllWindowCustomAttributes(); }
 
-    // --- default attribute lists and option groups (WindowHostLists.cpp) ---
+    // --- default attribute lists and option groups (the resource part) ---
     void AddDefaultAttributeList(const char* pstrControlName, const char* pstrList,
-                                 bool bShared = false);
-    const char* GetDefaultAttributeList(const char* pstrControlName) const;
-    void RemoveAllDefaultAttributeLists(bool bShared = false);
-    bool AddOptionGroup(const char* pstrGroupName, IControlNodeUI* pControl);
-    CUIPtrArray* GetOptionGroup(const char* pstrGroupName) const;
-    void RemoveOptionFromGroup(const char* pstrGroupName, IControlNodeUI* pControl);
-    void RemoveAllOptionGroups();
+                                 bool bShared = false) {
+        m_resources.AddDefaultAttributeList(pstrControlName, pstrList, bShared);
+    }
+    const char* GetDefaultAttributeList(const char* pstrControlName) const {
+        return m_resources.GetDefaultAttributeList(pstrControlName);
+    }
+    void RemoveAllDefaultAttributeLists(bool bShared = false) {
+        m_resources.RemoveAllDefaultAttributeLists(bShared);
+    }
+    bool AddOptionGroup(const char* pstrGroupName, IControlNodeUI* pControl) {
+        return m_resources.AddOptionGroup(pstrGroupName, pControl);
+    }
+    CUIPtrArray* GetOptionGroup(const char* pstrGroupName) const {
+        return m_resources.GetOptionGroup(pstrGroupName);
+    }
+    void RemoveOptionFromGroup(const char* pstrGroupName, IControlNodeUI* pControl) {
+        m_resources.RemoveOptionFromGroup(pstrGroupName, pControl);
+    }
+    void RemoveAllOptionGroups() { m_resources.RemoveAllOptionGroups(); }
 
-    // --- language texts, process-wide (WindowHostLanguage.cpp) ---
-    static void SetLanguageText(int nId, const char* pstrText);
-    static const char* GetLanguageText(int nId);
+    // --- language texts, process-wide ---
+    static void SetLanguageText(int nId, const char* pstrText) {
+        CHostResources::SetLanguageText(nId, pstrText);
+    }
+    static const char* GetLanguageText(int nId) { return CHostResources::GetLanguageText(nId); }
     // Replaces every "%{id}" token that has a text.
-    static void ExpandLanguageTokens(CUIString& str);
+    static void ExpandLanguageTokens(CUIString& str) { CHostResources::ExpandLanguageTokens(str); }
 
     // The window's DC; null until a window is bound.
     HDC GetPaintDC() const { return m_hDcPaint; }
-    bool IsSharedResources() const { return m_bSharedResources; }
-    void SetSharedResources(bool bShared) { m_bSharedResources = bShared; }
+    bool IsSharedResources() const { return m_resources.IsSharedResources(); }
+    void SetSharedResources(bool bShared) { m_resources.SetSharedResources(bShared); }
 
-    DWORD GetDefaultDisabledColor() const { return m_dwDefaultDisabledColor; }
-    DWORD GetDefaultFontColor() const { return m_dwDefaultFontColor; }
-    DWORD GetDefaultLinkFontColor() const { return m_dwDefaultLinkFontColor; }
-    DWORD GetDefaultLinkHoverFontColor() const { return m_dwDefaultLinkHoverFontColor; }
-    DWORD GetDefaultSelectedBkColor() const { return m_dwDefaultSelectedBkColor; }
+    DWORD GetDefaultDisabledColor() const { return m_resources.GetDefaultDisabledColor(); }
+    DWORD GetDefaultFontColor() const { return m_resources.GetDefaultFontColor(); }
+    DWORD GetDefaultLinkFontColor() const { return m_resources.GetDefaultLinkFontColor(); }
+    DWORD GetDefaultLinkHoverFontColor() const {
+        return m_resources.GetDefaultLinkHoverFontColor();
+    }
+    DWORD GetDefaultSelectedBkColor() const { return m_resources.GetDefaultSelectedBkColor(); }
 
     // --- images ---
     // The per-window table first, then the shared one; null when absent.
-    SkinImage* GetImage(const char* pstrName);
+    SkinImage* GetImage(const char* pstrName) { return m_resources.GetImage(pstrName); }
     // Loads and stores the image under its name, replacing (and freeing) an
     // entry of that name in the same table. A name starting with a digit is
     // a numeric resource id when a resource type is given. Null on failure.
     SkinImage* AddImage(const char* pstrName, const char* pstrType = nullptr, DWORD dwMask = 0,
-                        bool bShared = false);
+                        bool bShared = false) {
+        return m_resources.AddImage(pstrName, pstrType, dwMask, bShared);
+    }
     // GetImage, and AddImage into this window's table when absent.
     SkinImage* FindOrLoadImage(const char* pstrName, const char* pstrType = nullptr,
-                               DWORD dwMask = 0);
-    void RemoveAllImages(bool bShared = false);
+                               DWORD dwMask = 0) {
+        return m_resources.FindOrLoadImage(pstrName, pstrType, dwMask);
+    }
+    void RemoveAllImages(bool bShared = false) { m_resources.RemoveAllImages(bShared); }
     // Loads the named image (every image when the name is empty) of this
     // window's table again, for a file replaced on disk. Records keep their
     // identity, so paint states pointing at them stay valid. The root repaints.
@@ -203,39 +252,61 @@ public:
     // --- fonts ---
     // Replaces the window's default font, or with bShared the process one.
     void SetDefaultFont(const char* pstrFaceName, int nSize, bool bBold, bool bUnderline,
-                        bool bItalic, bool bShared = false);
+                        bool bItalic, bool bShared = false) {
+        m_resources.SetDefaultFont(pstrFaceName, nSize, bBold, bUnderline, bItalic, bShared);
+    }
     // Stores a font under the decimal text of nId, replacing one of that id
     // in the same table. Null when the font cannot be made.
     HFONT AddFont(int nId, const char* pstrFaceName, int nSize, bool bBold, bool bUnderline,
-                  bool bItalic, bool bShared = false);
+                  bool bItalic, bool bShared = false) {
+        return m_resources.AddFont(nId, pstrFaceName, nSize, bBold, bUnderline, bItalic, bShared);
+    }
     // The font of the id (this window, then shared), else the default font.
-    HFONT GetFont(int nId);
+    HFONT GetFont(int nId) { return m_resources.GetFont(nId); }
     // The first font with exactly these properties, or null.
-    HFONT FindFont(const char* pstrFaceName, int nSize, bool bBold, bool bUnderline, bool bItalic);
+    HFONT FindFont(const char* pstrFaceName, int nSize, bool bBold, bool bUnderline, bool bItalic) {
+        return m_resources.FindFont(pstrFaceName, nSize, bBold, bUnderline, bItalic);
+    }
     // Records as GetFont finds them, measured; never null.
-    FontInfo* GetFontInfo(int nId);
-    FontInfo* GetFontInfo(HFONT hFont);
+    FontInfo* GetFontInfo(int nId) { return m_resources.GetFontInfo(nId); }
+    FontInfo* GetFontInfo(HFONT hFont) { return m_resources.GetFontInfo(hFont); }
     // The window's default font while it has a face, else the process one.
-    FontInfo* GetDefaultFontInfo();
-    void RemoveAllFonts(bool bShared = false);
+    FontInfo* GetDefaultFontInfo() { return m_resources.GetDefaultFontInfo(); }
+    void RemoveAllFonts(bool bShared = false) { m_resources.RemoveAllFonts(bShared); }
+    // The resource part on its own, as the draw engine may be handed it.
+    CHostResources& Resources() { return m_resources; }
 
-    // --- what the draw engine reads (WindowHostRender.cpp) ---
-    SkinImage* LookupImage(const char* pstrName) override;
-    SkinImage* LookupOrLoadImage(const char* pstrName, const char* pstrType, DWORD dwMask) override;
-    FontInfo* LookupFont(int nId) override;
-    FontInfo* LookupDefaultFont() override;
+    // --- what the draw engine reads: the resource part's answers ---
+    SkinImage* LookupImage(const char* pstrName) override {
+        return m_resources.LookupImage(pstrName);
+    }
+    SkinImage* LookupOrLoadImage(const char* pstrName, const char* pstrType,
+                                 DWORD dwMask) override {
+        return m_resources.LookupOrLoadImage(pstrName, pstrType, dwMask);
+    }
+    FontInfo* LookupFont(int nId) override { return m_resources.LookupFont(nId); }
+    FontInfo* LookupDefaultFont() override { return m_resources.LookupDefaultFont(); }
     FontInfo* LookupFontByStyle(const char* pstrFaceName, int nSize, bool bBold, bool bUnderline,
-                                bool bItalic) override;
+                                bool bItalic) override {
+        return m_resources.LookupFontByStyle(pstrFaceName, nSize, bBold, bUnderline, bItalic);
+    }
     FontInfo* CreateWindowFont(int nId, const char* pstrFaceName, int nSize, bool bBold,
-                               bool bUnderline, bool bItalic) override;
-    DWORD LinkTextColor() const override { return m_dwDefaultLinkFontColor; }
-    DWORD LinkHoverTextColor() const override { return m_dwDefaultLinkHoverFontColor; }
-    DWORD SelectedTextBkColor() const override { return m_dwDefaultSelectedBkColor; }
+                               bool bUnderline, bool bItalic) override {
+        return m_resources.CreateWindowFont(nId, pstrFaceName, nSize, bBold, bUnderline, bItalic);
+    }
+    DWORD LinkTextColor() const override { return m_resources.LinkTextColor(); }
+    DWORD LinkHoverTextColor() const override { return m_resources.LinkHoverTextColor(); }
+    DWORD SelectedTextBkColor() const override { return m_resources.SelectedTextBkColor(); }
     // Markup text picks its hover link by this, whoever draws it.
-    POINT LastMousePoint() const override { return m_ptLastMousePos; }
+    POINT LastMousePoint() const override { return m_input.GetMousePos(); }
     const char* LanguageText(int nId) const override { return GetLanguageText(nId); }
 
 private:
+    friend class CHostNotification;
+    friend class CHostInput;
+
+    IControlNodeUI* Root() const { return m_tree.Root(); }
+
     // Paint cycle passes (WindowHostPaint.cpp, WindowHostLayered.cpp).
     void PaintNoRoot();
     bool TakeAreaToRepaint(RECT& rcPaint);
@@ -250,135 +321,71 @@ private:
     void ZeroBackPixels(const RECT& rcPaint);
     void SendWindowInit();
     void PostDeferredWork();
-    void ClearTreeState();
-    void RemoveAllTables();
 
-    CUIStringMap& ImageTable(bool bShared);
-    CUIStringMap& FontTable(bool bShared);
-    // Measures a record whose metrics are still empty.
-    FontInfo* Measured(FontInfo* pInfo);
-    void MeasureFont(FontInfo& info);
-    // The DC fonts are measured with: the window's, or a memory DC while no
-    // window is bound.
-    HDC MeasureDC() const;
-
-    // --- event dispatch state and steps ---
-    struct TimerRecord;
-    struct AsyncNotify;
-    bool FilterMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
-    bool HandleLayeredFrame(UINT uMsg, WPARAM wParam, LRESULT& lRes);
-    bool HandleWindowMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
-    bool HandlePointerMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
-    bool HandleKeyMessage(UINT uMsg, WPARAM wParam, LPARAM lParam);
-    void OnSizeMessage(WPARAM wParam, LPARAM lParam);
-    void OnKillFocusMessage(HWND hWndNew);
-    void OnCloseMessage();
-    bool OnSetCursorMessage(LPARAM lParam);
-    void OnMinMaxInfoMessage(LPARAM lParam);
-    bool ReflectMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
-    bool ReflectNotify(WPARAM wParam, LPARAM lParam, LRESULT& lRes);
-    void OnContextMenuMessage(WPARAM wParam, LPARAM lParam);
-    void OnTimerMessage(WPARAM wParam, LPARAM lParam);
-    void OnMouseMove(WPARAM wParam, LPARAM lParam);
-    void OnButtonDown(WPARAM wParam, LPARAM lParam);
-    void OnButtonUp(WPARAM wParam, LPARAM lParam);
-    void OnDoubleClick(WPARAM wParam, LPARAM lParam);
-    void OnRightButtonDown(WPARAM wParam, LPARAM lParam);
-    void OnMouseWheel(WPARAM wParam, LPARAM lParam);
-    bool OnMouseHover(LPARAM lParam);
-    void OnMouseLeaveMessage();
-    void ChangeHover(IControlNodeUI* pNewHover, WPARAM wParam, LPARAM lParam);
-    void TakeNativeFocus();
-    IControlNodeUI* OwnNodeAt(POINT pt) const;
+    // --- delivery: every call into controls and listeners goes through here ---
+    // Runs a call into controls or listeners; false when the call destroyed
+    // the host, and the caller must then return without touching a member.
+    template <typename Fn>
+    bool Guarded(Fn&& fn) {
+        bool bBound = m_hWndPaint != nullptr;
+        fn();
+        return !bBound || IsLive();
+    }
+    bool IsLive() const;
     void FillEvent(ControlEvent& event, int kind, IControlNodeUI* pTarget) const;
     // False when the host was destroyed by the handler.
     bool Deliver(IControlNodeUI* pTarget, ControlEvent& event);
-    void DropFocus(IControlNodeUI* pNewFocus);
-    IControlNodeUI* FindTabStop(bool bForward, bool& bWrapped);
-    bool HandleShortcut(WPARAM wParam);
-    void DeliverNotify(NotifyRecord& msg, IControlNodeUI* pSender);
-    void RunDeferredWork();
-    void StampNotify(NotifyRecord& msg, IControlNodeUI* pSender);
-    void SendNotifyFrom(NotifyRecord& msg, IControlNodeUI* pSender, bool bAsync,
-                        bool bEnableRepeat);
-    IControlNodeUI* NodeOf(CControlUI* pControl) const;
-    void ClearPendingNotifications();
-    void ForgetEventReferences(IControlNodeUI* pControl);
+    void DeliverTimer(IControlNodeUI* pTarget, UINT nTimerKey, LPARAM lParam);
 
-    POINT m_ptLastMousePos = {-1, -1};
-    bool m_bMouseCapture = false;
-    bool m_bMouseTracking = false;
-    CUIString m_sToolTipText;
-    POINT m_ptLastToolTip = {-1, -1};
-    // The tooltip popup, made on the first hover that has a text
-    // (WindowHostToolTip.cpp).
-    HWND m_hwndTooltip = nullptr;
-    TOOLINFOA m_ToolTip = {};
-    void ShowToolTipFor(IControlNodeUI* pControl);
-    void HideToolTip();
-    void DestroyToolTip();
-    DWORD HoverTimeMs() const;
-    UINT m_uTimerID = 0x1000;
-    CUIPtrArray m_aTimers;
-    CUIPtrArray m_aAsyncNotify;
-    CUIPtrArray m_aPreMessageFilters;
-    CUIPtrArray m_aMessageFilters;
-    CUIPtrArray m_aTranslateAccelerators;
+    // --- the message table (WindowHostEvents.cpp) ---
+    bool FilterMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
+    bool HandleLayeredFrame(UINT uMsg, WPARAM wParam, LRESULT& lRes);
+    bool HandleWindowMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
+    void OnSizeMessage(WPARAM wParam, LPARAM lParam);
+    void OnMinMaxInfoMessage(LPARAM lParam);
+    bool ReflectMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
+    bool ReflectNotify(WPARAM wParam, LPARAM lParam, LRESULT& lRes);
+    void OnTimerMessage(WPARAM wParam, LPARAM lParam);
+    void RunDeferredWork();
+    void ClearPendingNotifications() { m_notify.ClearQueue(); }
 
     CUIString m_sName;
     HWND m_hWndPaint = nullptr;
     HDC m_hDcPaint = nullptr;
-    HDC m_hDcOffscreen = nullptr;
-    HDC m_hDcMask = nullptr;
-    HBITMAP m_hbmpOffscreen = nullptr;
-    BYTE* m_pOffscreenBits = nullptr;
-    HBITMAP m_hbmpMask = nullptr;
-    BYTE* m_pMaskBits = nullptr;
+    bool m_bAsyncNotifyPosted = false;
+    CHostTree m_tree;
+    CHostNotification m_notify{*this};
+    CHostInput m_input{*this};
+    CHostResources m_resources{m_input.GetMousePos()};
+
+    // Window attributes.
     bool m_bNoActivate = false;
     bool m_bShowUpdateRect = false;
-    IControlNodeUI* m_pRoot = nullptr;
-    IControlNodeUI* m_pFocus = nullptr;
-    IControlNodeUI* m_pEventHover = nullptr;
-    IControlNodeUI* m_pEventClick = nullptr;
-    IControlNodeUI* m_pEventKey = nullptr;
     SIZE m_szMinWindow = {0, 0};
     SIZE m_szMaxWindow = {0, 0};
     SIZE m_szInitWindowSize = {0, 0};
     CUIRect m_rcSizeBox;
     SIZE m_szRoundCorner = {0, 0};
     CUIRect m_rcCaption;
+
+    // Paint state.
+    HDC m_hDcOffscreen = nullptr;
+    HDC m_hDcMask = nullptr;
+    HBITMAP m_hbmpOffscreen = nullptr;
+    BYTE* m_pOffscreenBits = nullptr;
+    HBITMAP m_hbmpMask = nullptr;
+    BYTE* m_pMaskBits = nullptr;
     bool m_bFirstLayout = true;
     bool m_bUpdateNeeded = false;
-    bool m_bFocusNeeded = false;
     BYTE m_nOpacity = 255;
     bool m_bLayered = false;
     bool m_bLayeredChanged = false;
     CUIRect m_rcLayeredUpdate;
     ImagePaintState m_diLayered;
     bool m_bIsPainting = false;
-    bool m_bUsedVirtualWnd = false;
-    bool m_bAsyncNotifyPosted = false;
-    CUIPtrArray m_aNotifiers;
     CUIPtrArray m_aPostPaintControls;
-    CUIPtrArray m_aNativeWindow;
-    CUIPtrArray m_aNativeWindowControl;
-    CUIPtrArray m_aDelayedCleanup;
     CUIPtrArray m_aFoundControls;
-    CUIPtrArray m_aNeedMouseLeaveNeeded;
-    CUIStringMap m_mapNameHash;
-    CUIStringMap m_mapWindowCustomAttrs;
-    CUIStringMap m_mapOptionGroups;
-    CUIStringMap m_mapDefaultAttrs;
     CShadowUI m_shadow;
-    bool m_bSharedResources = false;
-    DWORD m_dwDefaultDisabledColor;
-    DWORD m_dwDefaultFontColor;
-    DWORD m_dwDefaultLinkFontColor;
-    DWORD m_dwDefaultLinkHoverFontColor;
-    DWORD m_dwDefaultSelectedBkColor;
-    FontInfo m_DefaultFontInfo;
-    CUIStringMap m_mapFonts;
-    CUIStringMap m_mapImages;
 };
 
 }  // namespace Orvik

@@ -1,6 +1,7 @@
-// Window host: the tooltip popup shown for the control the pointer rests on.
+// The input part: the tooltip popup shown for the control the pointer rests on.
 #include "platform/user.h"
 #include "ui/markup/SkinStore.h"
+#include "ui/window/HostInput.h"
 #include "ui/window/WindowHostShared.h"
 #include "ui/window/WindowHostUI.h"
 
@@ -50,15 +51,16 @@ bool CreateToolTipWindow(HWND hWndOwner, HWND& hwndTooltip, TOOLINFOA& tool) {
 // A tip that shows is not moved while the pointer rests, and one that went is
 // not brought back at the very point it went from; a control straight below or
 // beside the last one still gets its tip.
-void CWindowHostUI::ShowToolTipFor(IControlNodeUI* pControl) {
+void CHostInput::ShowToolTipFor(IControlNodeUI* pControl) {
     m_ToolTip.cbSize = sizeof(m_ToolTip);
     m_ToolTip.uFlags = TTF_IDISHWND;
-    m_ToolTip.hwnd = m_hWndPaint;
-    m_ToolTip.uId = reinterpret_cast<UINT_PTR>(m_hWndPaint);
+    m_ToolTip.hwnd = m_host.GetHWND();
+    m_ToolTip.uId = reinterpret_cast<UINT_PTR>(m_host.GetHWND());
     m_ToolTip.hinst = CSkinStore::GetProgramModule();
     m_ToolTip.lpszText = const_cast<char*>(m_sToolTipText.GetData());
     m_ToolTip.rect = pControl->GetBounds();
-    if (m_hwndTooltip == nullptr && !CreateToolTipWindow(m_hWndPaint, m_hwndTooltip, m_ToolTip))
+    if (m_hwndTooltip == nullptr &&
+        !CreateToolTipWindow(m_host.GetHWND(), m_hwndTooltip, m_ToolTip))
         return;
     if (::IsWindowVisible(m_hwndTooltip) ||
         (m_ptLastMousePos.x == m_ptLastToolTip.x && m_ptLastMousePos.y == m_ptLastToolTip.y))
@@ -74,24 +76,24 @@ void CWindowHostUI::ShowToolTipFor(IControlNodeUI* pControl) {
     m_ptLastToolTip = m_ptLastMousePos;
 }
 
-void CWindowHostUI::HideToolTip() {
+void CHostInput::HideToolTip() {
     if (m_hwndTooltip != nullptr)
         ::SendMessageA(m_hwndTooltip, TTM_TRACKACTIVATE, FALSE,
                        reinterpret_cast<LPARAM>(&m_ToolTip));
 }
 
-void CWindowHostUI::DestroyToolTip() {
+void CHostInput::DestroyToolTip() {
     if (m_hwndTooltip != nullptr && ::IsWindow(m_hwndTooltip))
         ::DestroyWindow(m_hwndTooltip);
     m_hwndTooltip = nullptr;
 }
 
 // The tooltip's own initial delay once it exists, else the host's.
-DWORD CWindowHostUI::HoverTimeMs() const {
+DWORD CHostInput::HoverTimeMs() const {
     if (m_hwndTooltip == nullptr)
-        return HOVER_TIME_MS;
+        return CWindowHostUI::HOVER_TIME_MS;
     LRESULT lDelay = ::SendMessageA(m_hwndTooltip, TTM_GETDELAYTIME, TTDT_INITIAL, 0);
-    return lDelay > 0 ? DWORD(lDelay) : HOVER_TIME_MS;
+    return lDelay > 0 ? DWORD(lDelay) : CWindowHostUI::HOVER_TIME_MS;
 }
 
 }  // namespace Orvik

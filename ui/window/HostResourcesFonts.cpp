@@ -1,9 +1,9 @@
-// The window host's font tables and the default fonts.
+// The resource part's font tables and the default fonts.
 #include <cstdio>
 #include <cstring>
 
+#include "ui/window/HostResources.h"
 #include "ui/window/WindowHostShared.h"
-#include "ui/window/WindowHostUI.h"
 
 namespace Orvik {
 
@@ -63,11 +63,11 @@ FontInfo* FirstFont(CUIStringMap& table, Fn fn) {
 
 }  // namespace
 
-CUIStringMap& CWindowHostUI::FontTable(bool bShared) {
+CUIStringMap& CHostResources::FontTable(bool bShared) {
     return bShared ? SharedHostState().m_mapFonts : m_mapFonts;
 }
 
-HDC CWindowHostUI::MeasureDC() const {
+HDC CHostResources::MeasureDC() const {
     if (m_hDcPaint != nullptr)
         return m_hDcPaint;
     // Until hosts are bound to windows, a memory DC stands in for the
@@ -78,7 +78,7 @@ HDC CWindowHostUI::MeasureDC() const {
     return shared.m_hMeasureDC;
 }
 
-void CWindowHostUI::MeasureFont(FontInfo& info) {
+void CHostResources::MeasureFont(FontInfo& info) {
     HDC hDC = MeasureDC();
     if (hDC == nullptr || info.hFont == nullptr)
         return;
@@ -87,14 +87,14 @@ void CWindowHostUI::MeasureFont(FontInfo& info) {
     SelectObject(hDC, hOld);
 }
 
-FontInfo* CWindowHostUI::Measured(FontInfo* pInfo) {
+FontInfo* CHostResources::Measured(FontInfo* pInfo) {
     if (pInfo->tm.tmHeight == 0)
         MeasureFont(*pInfo);
     return pInfo;
 }
 
-void CWindowHostUI::SetDefaultFont(const char* pstrFaceName, int nSize, bool bBold, bool bUnderline,
-                                   bool bItalic, bool bShared) {
+void CHostResources::SetDefaultFont(const char* pstrFaceName, int nSize, bool bBold,
+                                    bool bUnderline, bool bItalic, bool bShared) {
     HFONT hFont = CreateSkinFont(pstrFaceName, nSize, bBold, bUnderline, bItalic);
     if (hFont == nullptr)
         return;
@@ -107,8 +107,8 @@ void CWindowHostUI::SetDefaultFont(const char* pstrFaceName, int nSize, bool bBo
         MeasureFont(info);
 }
 
-HFONT CWindowHostUI::AddFont(int nId, const char* pstrFaceName, int nSize, bool bBold,
-                             bool bUnderline, bool bItalic, bool bShared) {
+HFONT CHostResources::AddFont(int nId, const char* pstrFaceName, int nSize, bool bBold,
+                              bool bUnderline, bool bItalic, bool bShared) {
     HFONT hFont = CreateSkinFont(pstrFaceName, nSize, bBold, bUnderline, bItalic);
     if (hFont == nullptr)
         return nullptr;
@@ -127,12 +127,12 @@ HFONT CWindowHostUI::AddFont(int nId, const char* pstrFaceName, int nSize, bool 
     return hFont;
 }
 
-HFONT CWindowHostUI::GetFont(int nId) {
+HFONT CHostResources::GetFont(int nId) {
     return GetFontInfo(nId)->hFont;
 }
 
-HFONT CWindowHostUI::FindFont(const char* pstrFaceName, int nSize, bool bBold, bool bUnderline,
-                              bool bItalic) {
+HFONT CHostResources::FindFont(const char* pstrFaceName, int nSize, bool bBold, bool bUnderline,
+                               bool bItalic) {
     auto match = [&](const FontInfo& info) {
         return Matches(info, pstrFaceName, nSize, bBold, bUnderline, bItalic);
     };
@@ -142,7 +142,7 @@ HFONT CWindowHostUI::FindFont(const char* pstrFaceName, int nSize, bool bBold, b
     return pInfo != nullptr ? pInfo->hFont : nullptr;
 }
 
-FontInfo* CWindowHostUI::GetFontInfo(int nId) {
+FontInfo* CHostResources::GetFontInfo(int nId) {
     if (nId < 0)
         return GetDefaultFontInfo();
     CUIString key = FontKey(nId);
@@ -152,7 +152,7 @@ FontInfo* CWindowHostUI::GetFontInfo(int nId) {
     return pInfo != nullptr ? Measured(pInfo) : GetDefaultFontInfo();
 }
 
-FontInfo* CWindowHostUI::GetFontInfo(HFONT hFont) {
+FontInfo* CHostResources::GetFontInfo(HFONT hFont) {
     auto byHandle = [hFont](const FontInfo& info) { return info.hFont == hFont; };
     FontInfo* pInfo = FirstFont(m_mapFonts, byHandle);
     if (pInfo == nullptr)
@@ -160,13 +160,13 @@ FontInfo* CWindowHostUI::GetFontInfo(HFONT hFont) {
     return pInfo != nullptr ? Measured(pInfo) : GetDefaultFontInfo();
 }
 
-FontInfo* CWindowHostUI::GetDefaultFontInfo() {
+FontInfo* CHostResources::GetDefaultFontInfo() {
     if (!m_DefaultFontInfo.strFaceName.IsEmpty())
         return Measured(&m_DefaultFontInfo);
     return Measured(&SharedHostState().m_DefaultFontInfo);
 }
 
-void CWindowHostUI::RemoveAllFonts(bool bShared) {
+void CHostResources::RemoveAllFonts(bool bShared) {
     CUIStringMap& table = FontTable(bShared);
     FirstFont(table, [](FontInfo& info) {
         DeleteObject(info.hFont);

@@ -1,6 +1,6 @@
-// Window host: default attribute lists, window custom attributes and option groups.
+// The resource part: default attribute lists, window custom attributes and option groups.
+#include "ui/window/HostResources.h"
 #include "ui/window/WindowHostShared.h"
-#include "ui/window/WindowHostUI.h"
 
 namespace Orvik {
 
@@ -19,8 +19,8 @@ CUIStringMap& DefaultListTable(CUIStringMap& mine, bool bShared) {
 
 }  // namespace
 
-void CWindowHostUI::AddDefaultAttributeList(const char* pstrControlName, const char* pstrList,
-                                            bool bShared) {
+void CHostResources::AddDefaultAttributeList(const char* pstrControlName, const char* pstrList,
+                                             bool bShared) {
     if (pstrControlName == nullptr)
         return;
     CUIStringMap& table = DefaultListTable(m_mapDefaultAttrs, bShared || m_bSharedResources);
@@ -29,7 +29,7 @@ void CWindowHostUI::AddDefaultAttributeList(const char* pstrControlName, const c
     delete pOld;
 }
 
-const char* CWindowHostUI::GetDefaultAttributeList(const char* pstrControlName) const {
+const char* CHostResources::GetDefaultAttributeList(const char* pstrControlName) const {
     if (pstrControlName == nullptr)
         return nullptr;
     auto* pList = static_cast<CUIString*>(m_mapDefaultAttrs.Find(pstrControlName));
@@ -38,11 +38,11 @@ const char* CWindowHostUI::GetDefaultAttributeList(const char* pstrControlName) 
     return pList != nullptr ? pList->GetData() : nullptr;
 }
 
-void CWindowHostUI::RemoveAllDefaultAttributeLists(bool bShared) {
+void CHostResources::RemoveAllDefaultAttributeLists(bool bShared) {
     ClearStringMap(DefaultListTable(m_mapDefaultAttrs, bShared));
 }
 
-void CWindowHostUI::AddWindowCustomAttribute(const char* pstrName, const char* pstrValue) {
+void CHostResources::AddWindowCustomAttribute(const char* pstrName, const char* pstrValue) {
     if (pstrName == nullptr || pstrName[0] == '\0' || pstrValue == nullptr || pstrValue[0] == '\0')
         return;
     if (m_mapWindowCustomAttrs.Find(pstrName) != nullptr)
@@ -50,18 +50,18 @@ void CWindowHostUI::AddWindowCustomAttribute(const char* pstrName, const char* p
     m_mapWindowCustomAttrs.Insert(pstrName, new CUIString(pstrValue));
 }
 
-const char* CWindowHostUI::GetWindowCustomAttribute(const char* pstrName) const {
+const char* CHostResources::GetWindowCustomAttribute(const char* pstrName) const {
     if (pstrName == nullptr)
         return nullptr;
     auto* pValue = static_cast<CUIString*>(m_mapWindowCustomAttrs.Find(pstrName));
     return pValue != nullptr ? pValue->GetData() : nullptr;
 }
 
-void CWindowHostUI::RemoveAllWindowCustomAttributes() {
+void CHostResources::RemoveAllWindowCustomAttributes() {
     ClearStringMap(m_mapWindowCustomAttrs);
 }
 
-bool CWindowHostUI::AddOptionGroup(const char* pstrGroupName, IControlNodeUI* pControl) {
+bool CHostResources::AddOptionGroup(const char* pstrGroupName, IControlNodeUI* pControl) {
     if (pstrGroupName == nullptr || pControl == nullptr)
         return false;
     auto* pGroup = static_cast<CUIPtrArray*>(m_mapOptionGroups.Find(pstrGroupName));
@@ -76,13 +76,13 @@ bool CWindowHostUI::AddOptionGroup(const char* pstrGroupName, IControlNodeUI* pC
     return true;
 }
 
-CUIPtrArray* CWindowHostUI::GetOptionGroup(const char* pstrGroupName) const {
+CUIPtrArray* CHostResources::GetOptionGroup(const char* pstrGroupName) const {
     if (pstrGroupName == nullptr)
         return nullptr;
     return static_cast<CUIPtrArray*>(m_mapOptionGroups.Find(pstrGroupName));
 }
 
-void CWindowHostUI::RemoveOptionFromGroup(const char* pstrGroupName, IControlNodeUI* pControl) {
+void CHostResources::RemoveOptionFromGroup(const char* pstrGroupName, IControlNodeUI* pControl) {
     CUIPtrArray* pGroup = GetOptionGroup(pstrGroupName);
     if (pGroup == nullptr)
         return;
@@ -95,7 +95,7 @@ void CWindowHostUI::RemoveOptionFromGroup(const char* pstrGroupName, IControlNod
     }
 }
 
-void CWindowHostUI::RemoveAllOptionGroups() {
+void CHostResources::RemoveAllOptionGroups() {
     for (int i = 0; i < m_mapOptionGroups.GetSize(); ++i)
         delete static_cast<CUIPtrArray*>(m_mapOptionGroups.Find(m_mapOptionGroups.GetAt(i), false));
     m_mapOptionGroups.RemoveAll();

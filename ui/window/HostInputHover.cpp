@@ -1,11 +1,12 @@
-// Window host: the pointer resting over a control and leaving the window.
+// The input part: the pointer resting over a control and leaving the window.
 #include "platform/user.h"
+#include "ui/window/HostInput.h"
 #include "ui/window/WindowHostShared.h"
 #include "ui/window/WindowHostUI.h"
 
 namespace Orvik {
 
-bool CWindowHostUI::OnMouseHover(LPARAM lParam) {
+bool CHostInput::OnMouseHover(LPARAM lParam) {
     m_bMouseTracking = false;
     POINT pt = PointFromLParam(lParam);
     IControlNodeUI* pControl = OwnNodeAt(pt);
@@ -13,9 +14,9 @@ bool CWindowHostUI::OnMouseHover(LPARAM lParam) {
         return false;
     if (m_pEventHover != nullptr) {
         ControlEvent event;
-        FillEvent(event, UIEVENT_MOUSEHOVER, m_pEventHover);
+        m_host.FillEvent(event, UIEVENT_MOUSEHOVER, m_pEventHover);
         event.lParam = lParam;
-        if (!Deliver(m_pEventHover, event))
+        if (!m_host.Deliver(m_pEventHover, event))
             return true;
         // The hover handler may have removed the control under the pointer.
         pControl = OwnNodeAt(pt);
@@ -25,7 +26,7 @@ bool CWindowHostUI::OnMouseHover(LPARAM lParam) {
     CUIString sTip = pControl->GetToolTip();
     if (sTip.IsEmpty())
         return true;
-    ExpandLanguageTokens(sTip);
+    CWindowHostUI::ExpandLanguageTokens(sTip);
     m_sToolTipText = sTip;
     ShowToolTipFor(pControl);
     return true;
@@ -33,8 +34,8 @@ bool CWindowHostUI::OnMouseHover(LPARAM lParam) {
 
 // Leaving the window ends the hover unless the pointer is really still over
 // the client area (a capture or a child window can report a leave).
-void CWindowHostUI::OnMouseLeaveMessage() {
-    if (m_pRoot == nullptr)
+void CHostInput::OnMouseLeaveMessage() {
+    if (m_host.Root() == nullptr)
         return;
     m_sToolTipText.Empty();
     HideToolTip();
@@ -42,18 +43,18 @@ void CWindowHostUI::OnMouseLeaveMessage() {
         POINT pt = {0, 0};
         ::GetCursorPos(&pt);
         RECT rcWindow = {0, 0, 0, 0};
-        ::GetWindowRect(m_hWndPaint, &rcWindow);
+        ::GetWindowRect(m_host.GetHWND(), &rcWindow);
         bool bInside =
-            !::IsIconic(m_hWndPaint) && ::GetActiveWindow() == m_hWndPaint &&
+            !::IsIconic(m_host.GetHWND()) && ::GetActiveWindow() == m_host.GetHWND() &&
             pt.x >= rcWindow.left && pt.x < rcWindow.right && pt.y >= rcWindow.top &&
             pt.y < rcWindow.bottom &&
-            ::SendMessageA(m_hWndPaint, WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y)) == HTCLIENT;
+            ::SendMessageA(m_host.GetHWND(), WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y)) == HTCLIENT;
         m_bMouseTracking = false;
         if (bInside)
-            ::ScreenToClient(m_hWndPaint, &pt);
+            ::ScreenToClient(m_host.GetHWND(), &pt);
         else
             pt = POINT{-1, -1};
-        ::SendMessageA(m_hWndPaint, WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+        ::SendMessageA(m_host.GetHWND(), WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
     }
     m_bMouseTracking = false;
 }

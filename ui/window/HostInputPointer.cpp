@@ -1,28 +1,13 @@
-// Window host: pointer input, hover and leave tracking, pressed control and capture.
+// The input part: pointer input, hover and leave tracking, pressed control and capture.
 #include "platform/kernel.h"
 #include "platform/user.h"
+#include "ui/window/HostInput.h"
 #include "ui/window/WindowHostShared.h"
 #include "ui/window/WindowHostUI.h"
 
 namespace Orvik {
 
 namespace {
-
-// The modifier and button state the keyboard reports, as events carry it.
-WORD KeyboardKeyState() {
-    WORD wState = 0;
-    if (::GetKeyState(VK_LBUTTON) < 0)
-        wState |= 0x01;
-    if (::GetKeyState(VK_RBUTTON) < 0)
-        wState |= 0x02;
-    if (::GetKeyState(VK_SHIFT) < 0)
-        wState |= 0x04;
-    if (::GetKeyState(VK_CONTROL) < 0)
-        wState |= 0x08;
-    if (::GetKeyState(VK_MENU) < 0)
-        wState |= 0x20;
-    return wState;
-}
 
 CControlUI* StoreNode(IControlNodeUI* pNode, LPVOID pData) {
     *static_cast<IControlNodeUI**>(pData) = pNode;
@@ -41,69 +26,54 @@ CControlUI* StoreNodeAt(IControlNodeUI* pNode, LPVOID pData) {
 
 }  // namespace
 
-void CWindowHostUI::FillEvent(ControlEvent& event, int kind, IControlNodeUI* pTarget) const {
-    event.kind = kind;
-    event.sender = pTarget != nullptr ? pTarget->GetControl() : nullptr;
-    event.timestamp = ::GetTickCount();
-    event.mousePoint = m_ptLastMousePos;
-    event.keyState = KeyboardKeyState();
-}
-
-bool CWindowHostUI::Deliver(IControlNodeUI* pTarget, ControlEvent& event) {
-    bool bBound = m_hWndPaint != nullptr;
-    event.sender = pTarget->GetControl();
-    pTarget->HandleEvent(event);
-    return !bBound || IsLiveHost(this);
-}
-
 // The control under the point when it belongs to this host.
-IControlNodeUI* CWindowHostUI::OwnNodeAt(POINT pt) const {
-    if (m_pRoot == nullptr)
+IControlNodeUI* CHostInput::OwnNodeAt(POINT pt) const {
+    if (m_host.Root() == nullptr)
         return nullptr;
     HitProbe probe = {pt, nullptr};
     static_assert(offsetof(HitProbe, pt) == 0, "the hit test reads the point first");
-    m_pRoot->FindControl(StoreNodeAt, &probe, UIFIND_VISIBLE | UIFIND_HITTEST | UIFIND_TOP_FIRST);
-    if (probe.pFound == nullptr || probe.pFound->GetHost() != this)
+    m_host.Root()->FindControl(StoreNodeAt, &probe,
+                               UIFIND_VISIBLE | UIFIND_HITTEST | UIFIND_TOP_FIRST);
+    if (probe.pFound == nullptr || probe.pFound->GetHost() != &m_host)
         return nullptr;
     return probe.pFound;
 }
 
-CControlUI* CWindowHostUI::GetHover() const {
+CControlUI* CHostInput::GetHover() const {
     return m_pEventHover != nullptr ? m_pEventHover->GetControl() : nullptr;
 }
 
-CControlUI* CWindowHostUI::GetPressed() const {
+CControlUI* CHostInput::GetPressed() const {
     return m_pEventClick != nullptr ? m_pEventClick->GetControl() : nullptr;
 }
 
-void CWindowHostUI::SetCapture() {
-    ::SetCapture(m_hWndPaint);
+void CHostInput::SetCapture() {
+    ::SetCapture(m_host.GetHWND());
     m_bMouseCapture = true;
 }
 
-void CWindowHostUI::ReleaseCapture() {
+void CHostInput::ReleaseCapture() {
     ::ReleaseCapture();
     m_bMouseCapture = false;
 }
 
-void CWindowHostUI::TakeNativeFocus() {
-    if (!m_bNoActivate)
-        ::SetFocus(m_hWndPaint);
+void CHostInput::TakeNativeFocus() {
+    if (!m_host.IsNoActivate())
+        ::SetFocus(m_host.GetHWND());
 }
 
-void CWindowHostUI::OnMouseMove(WPARAM wParam, LPARAM lParam) {
-    if (m_pRoot == nullptr)
+void CHostInput::OnMouseMove(WPARAM wParam, LPARAM lParam) {
+    if (m_host.Root() == nullptr)
         return;
     if (!m_bMouseTracking) {
-        TRACKMOUSEEVENT tme = {sizeof(tme), TME_HOVER | TME_LEAVE, m_hWndPaint, HoverTimeMs()};
+        TRACKMOUSEEVENT tme = {sizeof(tme), TME_HOVER | TME_LEAVE, m_host.GetHWND(), HoverTimeMs()};
         ::TrackMouseEvent(&tme);
         m_bMouseTracking = true;
     }
     m_ptLastMousePos = PointFromLParam(lParam);
     IControlNodeUI* pNewHover = OwnNodeAt(m_ptLastMousePos);
     if (!m_bMouseCapture) {
-        ChangeHover(pNewHover, wParam, lParam);
-        if (!IsLiveHost(this))
+        if (!m_host.Guarded([&] { ChangeHover(pNewHover, wParam, lParam); }))
             return;
         pNewHover = m_pEventHover;
     }
@@ -111,46 +81,46 @@ void CWindowHostUI::OnMouseMove(WPARAM wParam, LPARAM lParam) {
     if (pTarget == nullptr)
         return;
     ControlEvent event;
-    FillEvent(event, UIEVENT_MOUSEMOVE, pTarget);
+    m_host.FillEvent(event, UIEVENT_MOUSEMOVE, pTarget);
     event.wParam = wParam;
     event.lParam = lParam;
-    Deliver(pTarget, event);
+    m_host.Deliver(pTarget, event);
 }
 
 // Leave goes to the listeners first, then to the old hover; enter to the new
 // one. A leave handler may delete controls, so the candidate is looked up again.
-void CWindowHostUI::ChangeHover(IControlNodeUI* pNewHover, WPARAM wParam, LPARAM lParam) {
+void CHostInput::ChangeHover(IControlNodeUI* pNewHover, WPARAM wParam, LPARAM lParam) {
     if (pNewHover != m_pEventHover && m_pEventHover != nullptr) {
         ControlEvent event;
-        FillEvent(event, UIEVENT_MOUSELEAVE, m_pEventHover);
+        m_host.FillEvent(event, UIEVENT_MOUSELEAVE, m_pEventHover);
         event.wParam = wParam;
         event.lParam = lParam;
         CUIPtrArray listeners(m_aNeedMouseLeaveNeeded);
         for (int i = 0; i < listeners.GetSize(); ++i) {
             auto* pListener = static_cast<IControlNodeUI*>(listeners[i]);
-            if (m_aNeedMouseLeaveNeeded.Find(pListener) >= 0 && !Deliver(pListener, event))
+            if (m_aNeedMouseLeaveNeeded.Find(pListener) >= 0 && !m_host.Deliver(pListener, event))
                 return;
         }
         IControlNodeUI* pOld = m_pEventHover;
         m_pEventHover = nullptr;
-        if (pOld != nullptr && !Deliver(pOld, event))
+        if (pOld != nullptr && !m_host.Deliver(pOld, event))
             return;
         HideToolTip();
         pNewHover = OwnNodeAt(m_ptLastMousePos);
     }
     if (pNewHover != m_pEventHover && pNewHover != nullptr) {
         ControlEvent event;
-        FillEvent(event, UIEVENT_MOUSEENTER, pNewHover);
+        m_host.FillEvent(event, UIEVENT_MOUSEENTER, pNewHover);
         event.wParam = wParam;
         event.lParam = lParam;
         m_pEventHover = pNewHover;
-        Deliver(pNewHover, event);
+        m_host.Deliver(pNewHover, event);
     }
 }
 
-void CWindowHostUI::OnButtonDown(WPARAM wParam, LPARAM lParam) {
+void CHostInput::OnButtonDown(WPARAM wParam, LPARAM lParam) {
     TakeNativeFocus();
-    if (m_pRoot == nullptr)
+    if (m_host.Root() == nullptr)
         return;
     m_ptLastMousePos = PointFromLParam(lParam);
     IControlNodeUI* pControl = OwnNodeAt(m_ptLastMousePos);
@@ -162,14 +132,14 @@ void CWindowHostUI::OnButtonDown(WPARAM wParam, LPARAM lParam) {
         return;  // the focus change destroyed it
     SetCapture();
     ControlEvent event;
-    FillEvent(event, UIEVENT_BUTTONDOWN, pControl);
+    m_host.FillEvent(event, UIEVENT_BUTTONDOWN, pControl);
     event.wParam = wParam;
     event.lParam = lParam;
     event.keyState = static_cast<WORD>(wParam);
-    Deliver(pControl, event);
+    m_host.Deliver(pControl, event);
 }
 
-void CWindowHostUI::OnButtonUp(WPARAM wParam, LPARAM lParam) {
+void CHostInput::OnButtonUp(WPARAM wParam, LPARAM lParam) {
     m_ptLastMousePos = PointFromLParam(lParam);
     // The pressed control may have been destroyed since the press: the
     // capture still goes, or hover would stay frozen until the next click.
@@ -180,14 +150,14 @@ void CWindowHostUI::OnButtonUp(WPARAM wParam, LPARAM lParam) {
     IControlNodeUI* pClick = m_pEventClick;
     m_pEventClick = nullptr;
     ControlEvent event;
-    FillEvent(event, UIEVENT_BUTTONUP, pClick);
+    m_host.FillEvent(event, UIEVENT_BUTTONUP, pClick);
     event.wParam = wParam;
     event.lParam = lParam;
     event.keyState = static_cast<WORD>(wParam);
-    Deliver(pClick, event);
+    m_host.Deliver(pClick, event);
 }
 
-void CWindowHostUI::OnDoubleClick(WPARAM wParam, LPARAM lParam) {
+void CHostInput::OnDoubleClick(WPARAM wParam, LPARAM lParam) {
     TakeNativeFocus();
     m_ptLastMousePos = PointFromLParam(lParam);
     IControlNodeUI* pControl = OwnNodeAt(m_ptLastMousePos);
@@ -196,14 +166,14 @@ void CWindowHostUI::OnDoubleClick(WPARAM wParam, LPARAM lParam) {
     SetCapture();
     m_pEventClick = pControl;
     ControlEvent event;
-    FillEvent(event, UIEVENT_DBLCLICK, pControl);
+    m_host.FillEvent(event, UIEVENT_DBLCLICK, pControl);
     event.wParam = wParam;
     event.lParam = lParam;
     event.keyState = static_cast<WORD>(wParam);
-    Deliver(pControl, event);
+    m_host.Deliver(pControl, event);
 }
 
-void CWindowHostUI::OnRightButtonDown(WPARAM wParam, LPARAM lParam) {
+void CHostInput::OnRightButtonDown(WPARAM wParam, LPARAM lParam) {
     TakeNativeFocus();
     m_ptLastMousePos = PointFromLParam(lParam);
     IControlNodeUI* pControl = OwnNodeAt(m_ptLastMousePos);
@@ -214,30 +184,30 @@ void CWindowHostUI::OnRightButtonDown(WPARAM wParam, LPARAM lParam) {
     if (m_pEventClick != pControl)
         return;  // the focus change destroyed it
     ControlEvent event;
-    FillEvent(event, UIEVENT_RBUTTONDOWN, pControl);
+    m_host.FillEvent(event, UIEVENT_RBUTTONDOWN, pControl);
     event.wParam = wParam;
     event.lParam = lParam;
     event.keyState = static_cast<WORD>(wParam);
-    Deliver(pControl, event);
+    m_host.Deliver(pControl, event);
 }
 
-void CWindowHostUI::OnMouseWheel(WPARAM wParam, LPARAM lParam) {
-    if (m_pRoot == nullptr)
+void CHostInput::OnMouseWheel(WPARAM wParam, LPARAM lParam) {
+    if (m_host.Root() == nullptr)
         return;
     POINT pt = PointFromLParam(lParam);
-    ::ScreenToClient(m_hWndPaint, &pt);
+    ::ScreenToClient(m_host.GetHWND(), &pt);
     m_ptLastMousePos = pt;
     IControlNodeUI* pControl = OwnNodeAt(pt);
     if (pControl == nullptr)
         return;
     ControlEvent event;
-    FillEvent(event, UIEVENT_SCROLLWHEEL, pControl);
+    m_host.FillEvent(event, UIEVENT_SCROLLWHEEL, pControl);
     event.wParam = static_cast<short>(HIWORD(wParam)) < 0 ? 1 : 0;
     event.lParam = lParam;
-    if (!Deliver(pControl, event))
+    if (!m_host.Deliver(pControl, event))
         return;
     // Hover follows the content that scrolled under the pointer.
-    ::SendMessageA(m_hWndPaint, WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+    ::SendMessageA(m_host.GetHWND(), WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
 }
 
 }  // namespace Orvik

@@ -1,12 +1,12 @@
-// The window host's image tables: lookup, loading, freeing and reloading.
+// The resource part's image tables: lookup, loading, freeing and reloading.
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
 
 #include "ui/render/DrawEngine.h"
 #include "ui/render/ImageDescriptor.h"
+#include "ui/window/HostResources.h"
 #include "ui/window/WindowHostShared.h"
-#include "ui/window/WindowHostUI.h"
 
 namespace Orvik {
 
@@ -40,11 +40,11 @@ void AdoptPixels(SkinImage& image, SkinImage* pFresh) {
 
 }  // namespace
 
-CUIStringMap& CWindowHostUI::ImageTable(bool bShared) {
+CUIStringMap& CHostResources::ImageTable(bool bShared) {
     return bShared ? SharedHostState().m_mapImages : m_mapImages;
 }
 
-SkinImage* CWindowHostUI::GetImage(const char* pstrName) {
+SkinImage* CHostResources::GetImage(const char* pstrName) {
     if (pstrName == nullptr)
         return nullptr;
     auto* pImage = static_cast<SkinImage*>(m_mapImages.Find(pstrName));
@@ -53,8 +53,8 @@ SkinImage* CWindowHostUI::GetImage(const char* pstrName) {
     return pImage;
 }
 
-SkinImage* CWindowHostUI::AddImage(const char* pstrName, const char* pstrType, DWORD dwMask,
-                                   bool bShared) {
+SkinImage* CHostResources::AddImage(const char* pstrName, const char* pstrType, DWORD dwMask,
+                                    bool bShared) {
     if (pstrName == nullptr || *pstrName == '\0')
         return nullptr;
     SkinImage* pImage = LoadNamedImage(pstrName, pstrType, dwMask);
@@ -68,13 +68,13 @@ SkinImage* CWindowHostUI::AddImage(const char* pstrName, const char* pstrType, D
     return pImage;
 }
 
-SkinImage* CWindowHostUI::FindOrLoadImage(const char* pstrName, const char* pstrType,
-                                          DWORD dwMask) {
+SkinImage* CHostResources::FindOrLoadImage(const char* pstrName, const char* pstrType,
+                                           DWORD dwMask) {
     SkinImage* pImage = GetImage(pstrName);
     return pImage != nullptr ? pImage : AddImage(pstrName, pstrType, dwMask, false);
 }
 
-void CWindowHostUI::RemoveAllImages(bool bShared) {
+void CHostResources::RemoveAllImages(bool bShared) {
     CUIStringMap& table = ImageTable(bShared);
     for (int i = 0; i < table.GetSize(); ++i) {
         const char* key = table.GetAt(i);
@@ -84,7 +84,7 @@ void CWindowHostUI::RemoveAllImages(bool bShared) {
     table.RemoveAll();
 }
 
-void CWindowHostUI::ReloadImages(const char* pstrName) {
+void CHostResources::ReloadImages(const char* pstrName) {
     bool bAll = pstrName == nullptr || *pstrName == '\0';
     for (int i = 0; i < m_mapImages.GetSize(); ++i) {
         const char* key = m_mapImages.GetAt(i);
@@ -97,8 +97,6 @@ void CWindowHostUI::ReloadImages(const char* pstrName) {
         if (pFresh != nullptr)
             AdoptPixels(*pImage, pFresh);
     }
-    if (m_pRoot != nullptr)
-        m_pRoot->Invalidate();
 }
 
 }  // namespace Orvik

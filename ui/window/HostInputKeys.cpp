@@ -1,8 +1,9 @@
-// Window host: key events, keyboard pre-processing, Tab and shortcuts, accelerators.
+// The input part: key events, keyboard pre-processing, Tab and shortcuts, accelerators.
 #include <cctype>
 #include <cstring>
 
 #include "platform/user.h"
+#include "ui/window/HostInput.h"
 #include "ui/window/WindowHostShared.h"
 #include "ui/window/WindowHostUI.h"
 
@@ -35,8 +36,8 @@ CControlUI* VisitShortcut(IControlNodeUI* pNode, LPVOID pData) {
 
 }  // namespace
 
-bool CWindowHostUI::HandleKeyMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    if (m_pRoot == nullptr)
+bool CHostInput::HandleKeyMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    if (m_host.Root() == nullptr)
         return false;
     ControlEvent event;
     IControlNodeUI* pTarget = nullptr;
@@ -53,24 +54,15 @@ bool CWindowHostUI::HandleKeyMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
     int kind = uMsg == WM_KEYDOWN ? UIEVENT_KEYDOWN
                : uMsg == WM_KEYUP ? UIEVENT_KEYUP
                                   : UIEVENT_CHAR;
-    FillEvent(event, kind, pTarget);
+    m_host.FillEvent(event, kind, pTarget);
     event.keyChar = static_cast<BYTE>(wParam);
     event.wParam = wParam;
     event.lParam = lParam;
-    Deliver(pTarget, event);
+    m_host.Deliver(pTarget, event);
     return false;
 }
 
-bool CWindowHostUI::TranslateMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    CUIPtrArray filters(m_aPreMessageFilters);
-    for (int i = 0; i < filters.GetSize(); ++i) {
-        bool bHandled = false;
-        static_cast<IMessageFilterUI*>(filters[i])->FilterMessage(uMsg, wParam, lParam, bHandled);
-        if (bHandled)
-            return true;
-        if (m_hWndPaint != nullptr && !IsLiveHost(this))
-            return true;  // a filter closed the window
-    }
+bool CHostInput::TranslateKey(UINT uMsg, WPARAM wParam, LPARAM lParam) {
     switch (uMsg) {
         case WM_KEYDOWN:
             if (wParam != VK_TAB)
@@ -84,11 +76,11 @@ bool CWindowHostUI::TranslateMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
         case WM_SYSKEYDOWN:
             if (m_pFocus != nullptr) {
                 ControlEvent event;
-                FillEvent(event, UIEVENT_SYSKEY, m_pFocus);
+                m_host.FillEvent(event, UIEVENT_SYSKEY, m_pFocus);
                 event.keyChar = static_cast<BYTE>(wParam);
                 event.wParam = wParam;
                 event.lParam = lParam;
-                Deliver(m_pFocus, event);
+                m_host.Deliver(m_pFocus, event);
             }
             return false;
         case WM_SYSCHAR:
@@ -98,33 +90,22 @@ bool CWindowHostUI::TranslateMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-bool CWindowHostUI::HandleShortcut(WPARAM wParam) {
-    if (m_pRoot == nullptr)
+bool CHostInput::HandleShortcut(WPARAM wParam) {
+    if (m_host.Root() == nullptr)
         return false;
     ShortcutWalk walk;
     walk.chKey = static_cast<char>(std::toupper(static_cast<unsigned char>(wParam)));
     // Document order, not top-most first: "the control after the label" is
     // the next one in the skin, which a reversed walk would turn around.
-    m_pRoot->FindControl(VisitShortcut, &walk, UIFIND_ENABLED | UIFIND_ME_FIRST);
+    m_host.Root()->FindControl(VisitShortcut, &walk, UIFIND_ENABLED | UIFIND_ME_FIRST);
     if (walk.pAnswer == nullptr)
         return false;
     IControlNodeUI* pAnswer = walk.pAnswer;
-    bool bBound = m_hWndPaint != nullptr;
-    SetFocus(pAnswer, true);
-    if (bBound && !IsLiveHost(this))
+    if (!m_host.Guarded([&] { SetFocus(pAnswer, true); }))
         return true;
     if (m_pFocus == pAnswer)
         pAnswer->Activate();
     return true;
-}
-
-bool CWindowHostUI::TranslateAccel(LPMSG pMsg) {
-    CUIPtrArray accels(m_aTranslateAccelerators);
-    for (int i = 0; i < accels.GetSize(); ++i) {
-        if (static_cast<ITranslateAccelerator*>(accels[i])->TranslateAccel(pMsg) == 0)
-            return true;
-    }
-    return false;
 }
 
 }  // namespace Orvik

@@ -1,6 +1,7 @@
-// Window host: the focus control and moving it along the tab stops.
+// The input part: the focus control and moving it along the tab stops.
 #include "platform/kernel.h"
 #include "platform/user.h"
+#include "ui/window/HostInput.h"
 #include "ui/window/WindowHostShared.h"
 #include "ui/window/WindowHostUI.h"
 
@@ -44,21 +45,19 @@ CControlUI* VisitTabStop(IControlNodeUI* pNode, LPVOID pData) {
 
 }  // namespace
 
-CControlUI* CWindowHostUI::GetFocus() const {
+CControlUI* CHostInput::GetFocus() const {
     return m_pFocus != nullptr ? m_pFocus->GetControl() : nullptr;
 }
 
-void CWindowHostUI::SetFocus(IControlNodeUI* pControl, bool bFocusWnd) {
-    if (bFocusWnd && m_hWndPaint != nullptr && ::GetFocus() != m_hWndPaint &&
-        pControl != m_pFocus && !m_bNoActivate)
-        ::SetFocus(m_hWndPaint);
+void CHostInput::SetFocus(IControlNodeUI* pControl, bool bFocusWnd) {
+    if (bFocusWnd && m_host.GetHWND() != nullptr && ::GetFocus() != m_host.GetHWND() &&
+        pControl != m_pFocus && !m_host.IsNoActivate())
+        ::SetFocus(m_host.GetHWND());
     if (pControl == m_pFocus)
         return;
-    bool bBound = m_hWndPaint != nullptr;
-    DropFocus(pControl);
-    if (bBound && !IsLiveHost(this))
+    if (!DropFocus(pControl))
         return;
-    if (pControl == nullptr || pControl->GetHost() != this || !pControl->IsVisible() ||
+    if (pControl == nullptr || pControl->GetHost() != &m_host || !pControl->IsVisible() ||
         !pControl->IsEnabled())
         return;
     m_pFocus = pControl;
@@ -66,51 +65,48 @@ void CWindowHostUI::SetFocus(IControlNodeUI* pControl, bool bFocusWnd) {
     event.kind = UIEVENT_SETFOCUS;
     event.sender = pControl->GetControl();
     event.timestamp = ::GetTickCount();
-    pControl->HandleEvent(event);
-    if (bBound && !IsLiveHost(this))
+    if (!m_host.Guarded([&] { pControl->HandleEvent(event); }))
         return;
     if (m_pFocus == pControl)
-        SendNotify(pControl, "setfocus");
+        m_host.SendNotify(pControl, "setfocus");
 }
 
 // The focus control gets KillFocus naming its successor, then "killfocus".
-void CWindowHostUI::DropFocus(IControlNodeUI* pNewFocus) {
+bool CHostInput::DropFocus(IControlNodeUI* pNewFocus) {
     if (m_pFocus == nullptr)
-        return;
+        return true;
     IControlNodeUI* pOld = m_pFocus;
     ControlEvent event;
     event.kind = UIEVENT_KILLFOCUS;
     event.sender = pNewFocus != nullptr ? pNewFocus->GetControl() : nullptr;
     event.timestamp = ::GetTickCount();
-    bool bBound = m_hWndPaint != nullptr;
-    pOld->HandleEvent(event);
-    if (bBound && !IsLiveHost(this))
-        return;
-    if (m_pFocus == pOld)
-        SendNotify(pOld, "killfocus");
-    if (bBound && !IsLiveHost(this))
-        return;
+    if (!m_host.Guarded([&] { pOld->HandleEvent(event); }))
+        return false;
+    if (m_pFocus == pOld && !m_host.Guarded([&] { m_host.SendNotify(pOld, "killfocus"); }))
+        return false;
     m_pFocus = nullptr;
+    return true;
 }
 
-IControlNodeUI* CWindowHostUI::FindTabStop(bool bForward, bool& bWrapped) {
+IControlNodeUI* CHostInput::FindTabStop(bool bForward, bool& bWrapped) {
     TabWalk walk;
     walk.pFocus = m_pFocus;
     walk.bForward = bForward;
-    m_pRoot->FindControl(VisitTabStop, &walk, UIFIND_VISIBLE | UIFIND_ENABLED | UIFIND_ME_FIRST);
+    m_host.Root()->FindControl(VisitTabStop, &walk,
+                               UIFIND_VISIBLE | UIFIND_ENABLED | UIFIND_ME_FIRST);
     bWrapped = walk.pAnswer == nullptr;
     if (!bWrapped)
         return walk.pAnswer;
     return bForward ? walk.pFirst : walk.pLast;
 }
 
-bool CWindowHostUI::SetNextTabControl(bool bForward) {
-    if (m_bUpdateNeeded && bForward) {
+bool CHostInput::SetNextTabControl(bool bForward) {
+    if (m_host.IsLayoutPassNeeded() && bForward) {
         m_bFocusNeeded = true;
-        Invalidate();
+        m_host.Invalidate();
         return true;
     }
-    if (m_pRoot == nullptr)
+    if (m_host.Root() == nullptr)
         return true;
     bool bWrapped = false;
     IControlNodeUI* pNext = FindTabStop(bForward, bWrapped);
@@ -120,22 +116,21 @@ bool CWindowHostUI::SetNextTabControl(bool bForward) {
     return true;
 }
 
-void CWindowHostUI::SetFocusNeeded(IControlNodeUI* pControl) {
+void CHostInput::SetFocusNeeded(IControlNodeUI* pControl) {
     TakeNativeFocus();
-    if (m_pRoot == nullptr)
+    if (m_host.Root() == nullptr)
         return;
-    bool bBound = m_hWndPaint != nullptr;
-    DropFocus(pControl);
-    if (bBound && !IsLiveHost(this))
+    if (!DropFocus(pControl))
         return;
     // The tab stop before the control, so the next forward step lands on it.
     TabWalk walk;
     walk.pFocus = pControl;
     walk.bForward = false;
-    m_pRoot->FindControl(VisitTabStop, &walk, UIFIND_VISIBLE | UIFIND_ENABLED | UIFIND_ME_FIRST);
+    m_host.Root()->FindControl(VisitTabStop, &walk,
+                               UIFIND_VISIBLE | UIFIND_ENABLED | UIFIND_ME_FIRST);
     m_pFocus = walk.pAnswer;
     m_bFocusNeeded = true;
-    m_pRoot->RequestLayout();
+    m_host.Root()->RequestLayout();
 }
 
 }  // namespace Orvik
