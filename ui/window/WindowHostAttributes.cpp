@@ -72,7 +72,7 @@ void CWindowHostUI::SetWindowAttribute(const char* pstrName, const char* pstrVal
                        m_szRoundCorner))
         return;
     if (strcasecmp(pstrName, "showdirty") == 0) {
-        m_bShowUpdateRect = IsTrueNoCase(v);
+        m_paint.SetShowDirty(IsTrueNoCase(v));
     } else if (std::strcmp(pstrName, "noactivate") == 0) {
         m_bNoActivate = IsTrueNoCase(v);
     } else if (strcasecmp(pstrName, "opacity") == 0) {
@@ -92,7 +92,7 @@ void CWindowHostUI::SetWindowAttribute(const char* pstrName, const char* pstrVal
         m_resources.SetDefaultLinkHoverFontColor(ParseColor(v));
     } else if (strcasecmp(pstrName, "selectedcolor") == 0) {
         m_resources.SetDefaultSelectedBkColor(ParseColor(v));
-    } else if (!m_shadow.SetAttribute(pstrName, v)) {
+    } else if (!m_paint.GetShadow().SetAttribute(pstrName, v)) {
         AddWindowCustomAttribute(pstrName, v);
     }
 }

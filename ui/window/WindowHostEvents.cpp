@@ -27,7 +27,7 @@ bool CWindowHostUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LRES
         return false;
     if (FilterMessage(uMsg, wParam, lParam, lRes))
         return true;
-    if (m_bLayered && HandleLayeredFrame(uMsg, wParam, lRes))
+    if (m_paint.IsLayered() && HandleLayeredFrame(uMsg, wParam, lRes))
         return true;
     if (uMsg >= WM_MOUSEMOVE && uMsg <= WM_MOUSELEAVE)
         return m_input.HandlePointerMessage(uMsg, wParam, lParam);
@@ -121,7 +121,7 @@ void CWindowHostUI::OnSizeMessage(WPARAM wParam, LPARAM lParam) {
     }
     if (Root() != nullptr)
         Root()->RequestLayout();
-    if (m_bLayered)
+    if (m_paint.IsLayered())
         Invalidate();
 }
 

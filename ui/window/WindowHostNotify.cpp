@@ -26,9 +26,7 @@ void CWindowHostUI::RunDeferredWork() {
 
 void CWindowHostUI::OnTimerMessage(WPARAM wParam, LPARAM lParam) {
     if (wParam == LAYERED_TIMER_ID) {
-        RECT& rc = m_rcLayeredUpdate;
-        if (m_bLayered && rc.right > rc.left && rc.bottom > rc.top && !::IsIconic(m_hWndPaint))
-            PaintWindow();
+        m_paint.OnLayeredTimer();
         return;
     }
     m_notify.OnTimer(LOWORD(wParam), lParam);

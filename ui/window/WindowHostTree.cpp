@@ -5,16 +5,6 @@
 
 namespace Orvik {
 
-namespace {
-
-void RemoveFromArray(CUIPtrArray& array, LPVOID p) {
-    int i = array.Find(p);
-    if (i >= 0)
-        array.Remove(i);
-}
-
-}  // namespace
-
 CControlUI* CWindowHostUI::GetRoot() const {
     return m_tree.GetRoot();
 }
@@ -26,15 +16,13 @@ bool CWindowHostUI::AttachRoot(IControlNodeUI* pRoot) {
         RunDelayedCleanup();
         ClearPendingNotifications();
         m_tree.ResetIndex();
-        m_aPostPaintControls.Empty();
         m_input.RemoveAllNativeWindows();
         AddDelayedCleanup(Root());
     }
     m_tree.SwapRoot(pRoot);
-    m_bUpdateNeeded = true;
-    m_bFirstLayout = true;
+    m_paint.ResetForNewRoot();
     m_input.RequestFocus();
-    m_shadow.Create(this);
+    m_paint.GetShadow().Create(this);
     return InitControls(pRoot, nullptr);
 }
 
@@ -58,9 +46,7 @@ void CWindowHostUI::ForgetControl(IControlNodeUI* pControl) {
     m_input.Forget(pControl);
     m_tree.Forget(pControl);
     m_notify.ForgetSender(pControl);
-    // Lists that would otherwise keep a dangling pointer.
-    RemoveFromArray(m_aPostPaintControls, pControl);
-    RemoveFromArray(m_aFoundControls, pControl);
+    m_paint.Forget(pControl);
 }
 
 CControlUI* CWindowHostUI::FindControlByName(const char* pstrName) const {
@@ -92,17 +78,6 @@ void CWindowHostUI::PostDeferredWork() {
 void CWindowHostUI::RunDelayedCleanup() {
     m_bAsyncNotifyPosted = false;
     m_tree.RunCleanup();
-}
-
-bool CWindowHostUI::AddOverlayPaint(IControlNodeUI* pControl) {
-    if (pControl == nullptr || m_aPostPaintControls.Find(pControl) >= 0)
-        return false;
-    return m_aPostPaintControls.Add(pControl);
-}
-
-bool CWindowHostUI::RemoveOverlayPaint(IControlNodeUI* pControl) {
-    int i = m_aPostPaintControls.Find(pControl);
-    return i >= 0 && m_aPostPaintControls.Remove(i);
 }
 
 }  // namespace Orvik

@@ -44,7 +44,7 @@ CWindowHostUI::~CWindowHostUI() {
     RunDelayedCleanup();
     m_resources.RemoveAllTables();
     m_input.DestroyToolTip();
-    ReleaseBuffers();
+    m_paint.ReleaseBuffers();
     if (m_hDcPaint != nullptr)
         ::ReleaseDC(m_hWndPaint, m_hDcPaint);
     CUIPtrArray& live = SharedHostState().m_aLiveHosts;

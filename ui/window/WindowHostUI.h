@@ -12,6 +12,7 @@
 #include "ui/window/ControlEvent.h"
 #include "ui/window/HostInput.h"
 #include "ui/window/HostNotification.h"
+#include "ui/window/HostPaint.h"
 #include "ui/window/HostResources.h"
 #include "ui/window/HostTree.h"
 #include "ui/window/IControlNodeUI.h"
@@ -135,8 +136,10 @@ public:
     void RemoveMouseLeaveListener(IControlNodeUI* pControl) {
         m_input.RemoveMouseLeaveListener(pControl);
     }
-    bool AddOverlayPaint(IControlNodeUI* pControl);
-    bool RemoveOverlayPaint(IControlNodeUI* pControl);
+    bool AddOverlayPaint(IControlNodeUI* pControl) { return m_paint.AddOverlayPaint(pControl); }
+    bool RemoveOverlayPaint(IControlNodeUI* pControl) {
+        return m_paint.RemoveOverlayPaint(pControl);
+    }
     bool AddNativeWindow(IControlNodeUI* pControl, HWND hChildWnd) {
         return m_input.AddNativeWindow(pControl, hChildWnd);
     }
@@ -145,17 +148,17 @@ public:
     static constexpr DWORD HOVER_TIME_MS = 1000;
 
     // --- invalidation and layout (WindowHostPaint.cpp) ---
-    void Invalidate();
+    void Invalidate() { m_paint.Invalidate(); }
     // Clamps left and top to 0 and right and bottom to at least left and top.
-    void Invalidate(const RECT& rc);
-    void RequestLayoutPass() { m_bUpdateNeeded = true; }
-    bool IsLayoutPassNeeded() const { return m_bUpdateNeeded; }
+    void Invalidate(const RECT& rc) { m_paint.Invalidate(rc); }
+    void RequestLayoutPass() { m_paint.RequestLayoutPass(); }
+    bool IsLayoutPassNeeded() const { return m_paint.IsLayoutPassNeeded(); }
     // The paint cycle for the window's update area (or the layered dirty area).
-    void PaintWindow();
+    void PaintWindow() { m_paint.PaintWindow(); }
     // Paints the whole tree into hDC, as for the platform's print request.
-    void PrintClient(HDC hDC);
-    HDC GetBackDC() const { return m_hDcOffscreen; }
-    HBITMAP GetBackBitmap() const { return m_hbmpOffscreen; }
+    void PrintClient(HDC hDC) { m_paint.PrintClient(hDC); }
+    HDC GetBackDC() const { return m_paint.GetBackDC(); }
+    HBITMAP GetBackBitmap() const { return m_paint.GetBackBitmap(); }
 
     // --- window attributes (WindowHostAttributes.cpp) ---
     void SetWindowAttribute(const char* pstrName, const char* pstrValue);
@@ -166,17 +169,17 @@ public:
     SIZE GetRoundCorner() const { return m_szRoundCorner; }
     SIZE GetMinInfo() const { return m_szMinWindow; }
     SIZE GetMaxInfo() const { return m_szMaxWindow; }
-    bool IsShowDirty() const { return m_bShowUpdateRect; }
+    bool IsShowDirty() const { return m_paint.IsShowDirty(); }
     bool IsNoActivate() const { return m_bNoActivate; }
-    BYTE GetOpacity() const { return m_nOpacity; }
-    bool IsLayered() const { return m_bLayered; }
-    void SetOpacity(BYTE nOpacity);
-    void SetLayered(bool bLayered);
-    void SetLayeredOpacity(BYTE nOpacity);
-    void SetLayeredImage(const char* pstrImage);
-    const ImagePaintState& GetLayeredImage() const { return m_diLayered; }
+    BYTE GetOpacity() const { return m_paint.GetOpacity(); }
+    bool IsLayered() const { return m_paint.IsLayered(); }
+    void SetOpacity(BYTE nOpacity) { m_paint.SetOpacity(nOpacity); }
+    void SetLayered(bool bLayered) { m_paint.SetLayered(bLayered); }
+    void SetLayeredOpacity(BYTE nOpacity) { m_paint.SetLayeredOpacity(nOpacity); }
+    void SetLayeredImage(const char* pstrImage) { m_paint.SetLayeredImage(pstrImage); }
+    const ImagePaintState& GetLayeredImage() const { return m_paint.GetLayeredImage(); }
     // The window's drop shadow, configured by the "shadow..." attributes.
-    CShadowUI& GetShadow() { return m_shadow; }
+    CShadowUI& GetShadow() { return m_paint.GetShadow(); }
     void AddWindowCustomAttribute(const char* pstrName, const char* pstrValue) {
         m_resources.AddWindowCustomAttribute(pstrName, pstrValue);
     }
@@ -304,22 +307,10 @@ public:
 private:
     friend class CHostNotification;
     friend class CHostInput;
+    friend class CHostPaint;
 
     IControlNodeUI* Root() const { return m_tree.Root(); }
 
-    // Paint cycle passes (WindowHostPaint.cpp, WindowHostLayered.cpp).
-    void PaintNoRoot();
-    bool TakeAreaToRepaint(RECT& rcPaint);
-    bool RunLayoutPass(const RECT& rcClient);
-    void LayoutPendingControls();
-    void EnsureBackBuffer(const RECT& rcClient);
-    void ReleaseBuffers();
-    void PaintIntoBackBuffer(HDC hDC, const RECT& rcPaint);
-    void ComposeLayered(const RECT& rcClient, const RECT& rcPaint);
-    void PresentLayered(const RECT& rcClient);
-    void DrawDirtyOutline(HDC hDC, const RECT& rcPaint);
-    void ZeroBackPixels(const RECT& rcPaint);
-    void SendWindowInit();
     void PostDeferredWork();
 
     // --- delivery: every call into controls and listeners goes through here ---
@@ -357,35 +348,16 @@ private:
     CHostNotification m_notify{*this};
     CHostInput m_input{*this};
     CHostResources m_resources{m_input.GetMousePos()};
+    CHostPaint m_paint{*this};
 
     // Window attributes.
     bool m_bNoActivate = false;
-    bool m_bShowUpdateRect = false;
     SIZE m_szMinWindow = {0, 0};
     SIZE m_szMaxWindow = {0, 0};
     SIZE m_szInitWindowSize = {0, 0};
     CUIRect m_rcSizeBox;
     SIZE m_szRoundCorner = {0, 0};
     CUIRect m_rcCaption;
-
-    // Paint state.
-    HDC m_hDcOffscreen = nullptr;
-    HDC m_hDcMask = nullptr;
-    HBITMAP m_hbmpOffscreen = nullptr;
-    BYTE* m_pOffscreenBits = nullptr;
-    HBITMAP m_hbmpMask = nullptr;
-    BYTE* m_pMaskBits = nullptr;
-    bool m_bFirstLayout = true;
-    bool m_bUpdateNeeded = false;
-    BYTE m_nOpacity = 255;
-    bool m_bLayered = false;
-    bool m_bLayeredChanged = false;
-    CUIRect m_rcLayeredUpdate;
-    ImagePaintState m_diLayered;
-    bool m_bIsPainting = false;
-    CUIPtrArray m_aPostPaintControls;
-    CUIPtrArray m_aFoundControls;
-    CShadowUI m_shadow;
 };
 
 }  // namespace Orvik

@@ -1,10 +1,11 @@
-// Window host: binding to a window, invalidation and the paint cycle, pass by pass.
+// The paint part: invalidation and the paint cycle, pass by pass.
 #include <algorithm>
 
 #include "platform/kernel.h"
 #include "platform/user.h"
 #include "ui/render/DrawEngine.h"
 #include "ui/window/ControlEvent.h"
+#include "ui/window/HostPaint.h"
 #include "ui/window/WindowHostShared.h"
 #include "ui/window/WindowHostUI.h"
 
@@ -36,61 +37,69 @@ CControlUI* CollectPending(IControlNodeUI* pNode, LPVOID pData) {
 
 }  // namespace
 
-void CWindowHostUI::Init(HWND hWnd, const char* pstrName) {
-    m_tree.ResetIndex();
-    m_resources.RemoveAllTables();
-    RemoveAllTimers();
-    if (pstrName != nullptr)
-        m_sName = pstrName;
-    if (hWnd == m_hWndPaint)
-        return;
-    if (m_hDcPaint != nullptr)
-        ::ReleaseDC(m_hWndPaint, m_hDcPaint);
-    m_hWndPaint = hWnd;
-    m_hDcPaint = hWnd != nullptr ? ::GetDC(hWnd) : nullptr;
-    m_resources.BindDC(m_hDcPaint);
-    CUIPtrArray& live = SharedHostState().m_aLiveHosts;
-    if (hWnd != nullptr && live.Find(this) < 0)
-        live.Add(this);
+CHostPaint::~CHostPaint() {
+    ReleaseBuffers();
 }
 
-void CWindowHostUI::Invalidate() {
-    if (m_hWndPaint == nullptr)
+void CHostPaint::ResetForNewRoot() {
+    m_aPostPaintControls.Empty();
+    m_bUpdateNeeded = true;
+    m_bFirstLayout = true;
+}
+
+void CHostPaint::Forget(IControlNodeUI* pControl) {
+    int i = m_aPostPaintControls.Find(pControl);
+    if (i >= 0)
+        m_aPostPaintControls.Remove(i);
+    i = m_aFoundControls.Find(pControl);
+    if (i >= 0)
+        m_aFoundControls.Remove(i);
+}
+
+bool CHostPaint::AddOverlayPaint(IControlNodeUI* pControl) {
+    if (pControl == nullptr || m_aPostPaintControls.Find(pControl) >= 0)
+        return false;
+    return m_aPostPaintControls.Add(pControl);
+}
+
+bool CHostPaint::RemoveOverlayPaint(IControlNodeUI* pControl) {
+    int i = m_aPostPaintControls.Find(pControl);
+    return i >= 0 && m_aPostPaintControls.Remove(i);
+}
+
+void CHostPaint::OnLayeredTimer() {
+    RECT& rc = m_rcLayeredUpdate;
+    if (m_bLayered && rc.right > rc.left && rc.bottom > rc.top && !::IsIconic(m_host.GetHWND()))
+        PaintWindow();
+}
+
+void CHostPaint::Invalidate() {
+    if (m_host.GetHWND() == nullptr)
         return;
     if (!m_bLayered) {
-        ::InvalidateRect(m_hWndPaint, nullptr, FALSE);
+        ::InvalidateRect(m_host.GetHWND(), nullptr, FALSE);
         return;
     }
     RECT rcClient = {0, 0, 0, 0};
-    ::GetClientRect(m_hWndPaint, &rcClient);
+    ::GetClientRect(m_host.GetHWND(), &rcClient);
     m_rcLayeredUpdate = JoinAreas(m_rcLayeredUpdate, rcClient);
 }
 
-void CWindowHostUI::Invalidate(const RECT& rcIn) {
+void CHostPaint::Invalidate(const RECT& rcIn) {
     RECT rc = rcIn;
     rc.left = std::max<LONG>(rc.left, 0);
     rc.top = std::max<LONG>(rc.top, 0);
     rc.right = std::max(rc.right, rc.left);
     rc.bottom = std::max(rc.bottom, rc.top);
-    if (m_hWndPaint == nullptr)
+    if (m_host.GetHWND() == nullptr)
         return;
     if (m_bLayered)
         m_rcLayeredUpdate = JoinAreas(m_rcLayeredUpdate, rc);
     else
-        ::InvalidateRect(m_hWndPaint, &rc, FALSE);
+        ::InvalidateRect(m_host.GetHWND(), &rc, FALSE);
 }
 
-void CWindowHostUI::SetInitSize(int cx, int cy) {
-    m_szInitWindowSize = SIZE{cx, cy};
-    // A skin's size is only stored when no window could have it: the
-    // surface of a larger one would not fit in memory.
-    bool bPlausible = cx >= 0 && cy >= 0 && cx <= MAX_WINDOW_EXTENT && cy <= MAX_WINDOW_EXTENT;
-    if (bPlausible && Root() == nullptr && m_hWndPaint != nullptr)
-        ::SetWindowPos(m_hWndPaint, nullptr, 0, 0, cx, cy,
-                       SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
-}
-
-void CWindowHostUI::ReleaseBuffers() {
+void CHostPaint::ReleaseBuffers() {
     if (m_hDcOffscreen != nullptr)
         ::DeleteDC(m_hDcOffscreen);
     if (m_hbmpOffscreen != nullptr)
@@ -104,23 +113,23 @@ void CWindowHostUI::ReleaseBuffers() {
     m_pOffscreenBits = m_pMaskBits = nullptr;
 }
 
-void CWindowHostUI::PaintNoRoot() {
+void CHostPaint::PaintNoRoot() {
     PAINTSTRUCT ps = {};
-    HDC hDC = ::BeginPaint(m_hWndPaint, &ps);
+    HDC hDC = ::BeginPaint(m_host.GetHWND(), &ps);
     CDrawEngine::FillColor(hDC, ps.rcPaint, 0xFF000000);
-    ::EndPaint(m_hWndPaint, &ps);
+    ::EndPaint(m_host.GetHWND(), &ps);
 }
 
 // Pass 2: the area to repaint. False when there is nothing to do.
-bool CWindowHostUI::TakeAreaToRepaint(RECT& rcPaint) {
+bool CHostPaint::TakeAreaToRepaint(RECT& rcPaint) {
     if (!m_bLayered)
-        return ::GetUpdateRect(m_hWndPaint, &rcPaint, FALSE) != FALSE;
+        return ::GetUpdateRect(m_host.GetHWND(), &rcPaint, FALSE) != FALSE;
     if (IsEmptyArea(m_rcLayeredUpdate)) {
-        ::ValidateRect(m_hWndPaint, nullptr);  // acknowledge the request
+        ::ValidateRect(m_host.GetHWND(), nullptr);  // acknowledge the request
         return false;
     }
     RECT rcClient = {0, 0, 0, 0};
-    ::GetClientRect(m_hWndPaint, &rcClient);
+    ::GetClientRect(m_host.GetHWND(), &rcClient);
     rcPaint = m_rcLayeredUpdate;
     rcPaint.right = std::min(rcPaint.right, rcClient.right);
     rcPaint.bottom = std::min(rcPaint.bottom, rcClient.bottom);
@@ -129,10 +138,10 @@ bool CWindowHostUI::TakeAreaToRepaint(RECT& rcPaint) {
 }
 
 // The partial pass re-places only the top-most pending controls.
-void CWindowHostUI::LayoutPendingControls() {
+void CHostPaint::LayoutPendingControls() {
     m_aFoundControls.Empty();
-    Root()->FindControl(CollectPending, &m_aFoundControls,
-                        UIFIND_VISIBLE | UIFIND_UPDATETEST | UIFIND_ME_FIRST);
+    m_host.Root()->FindControl(CollectPending, &m_aFoundControls,
+                               UIFIND_VISIBLE | UIFIND_UPDATETEST | UIFIND_ME_FIRST);
     CUIPtrArray found(m_aFoundControls);
     for (int i = 0; i < found.GetSize(); ++i) {
         auto* pNode = static_cast<IControlNodeUI*>(found[i]);
@@ -144,20 +153,20 @@ void CWindowHostUI::LayoutPendingControls() {
 
 // Pass 5: full or partial layout, then "windowinit" once per root. False
 // when the cycle ends here (a layered window composes on the next paint).
-bool CWindowHostUI::RunLayoutPass(const RECT& rcClient) {
+bool CHostPaint::RunLayoutPass(const RECT& rcClient) {
     m_bUpdateNeeded = false;
     if (IsEmptyArea(rcClient))
         return true;
-    if (Root()->IsLayoutPending()) {
+    if (m_host.Root()->IsLayoutPending()) {
         ReleaseBuffers();  // rebuilt below at the new size
-        Root()->SetBounds(rcClient, true);
+        m_host.Root()->SetBounds(rcClient, true);
     } else {
         LayoutPendingControls();
     }
     if (m_bFirstLayout) {
         m_bFirstLayout = false;
-        SendWindowInit();
-        if (Root() == nullptr)
+        m_host.SendNotify(m_host.Root(), "windowinit", 0, 0);
+        if (m_host.Root() == nullptr)
             return false;  // a listener replaced the tree
         if (m_bLayered && m_bLayeredChanged) {
             Invalidate();
@@ -165,32 +174,29 @@ bool CWindowHostUI::RunLayoutPass(const RECT& rcClient) {
         }
     }
     // The focus waits for the layout, so the tab order follows the real positions.
-    if (m_input.IsFocusNeeded())
-        SetNextTabControl(true);
+    if (m_host.IsFocusNeeded())
+        m_host.SetNextTabControl(true);
     return true;
 }
 
-void CWindowHostUI::SendWindowInit() {
-    SendNotify(Root(), "windowinit", 0, 0);
-}
-
-void CWindowHostUI::EnsureBackBuffer(const RECT& rcClient) {
+void CHostPaint::EnsureBackBuffer(const RECT& rcClient) {
     if (m_hbmpOffscreen != nullptr)
         return;
     int cx = rcClient.right - rcClient.left;
     int cy = rcClient.bottom - rcClient.top;
-    m_hDcOffscreen = ::CreateCompatibleDC(m_hDcPaint);
+    m_hDcOffscreen = ::CreateCompatibleDC(m_host.GetPaintDC());
     if (m_bLayered)
-        m_hbmpOffscreen = CDrawEngine::CreateArgbBitmap(m_hDcPaint, cx, cy, &m_pOffscreenBits);
+        m_hbmpOffscreen =
+            CDrawEngine::CreateArgbBitmap(m_host.GetPaintDC(), cx, cy, &m_pOffscreenBits);
     else
-        m_hbmpOffscreen = ::CreateCompatibleBitmap(m_hDcPaint, cx, cy);
+        m_hbmpOffscreen = ::CreateCompatibleBitmap(m_host.GetPaintDC(), cx, cy);
 }
 
 // Passes 9 to 12: the tree and the overlays into the back buffer.
-void CWindowHostUI::PaintIntoBackBuffer(HDC hDC, const RECT& rcPaint) {
+void CHostPaint::PaintIntoBackBuffer(HDC hDC, const RECT& rcPaint) {
     if (m_bLayered && m_diLayered.strDescriptor.IsEmpty())
         ZeroBackPixels(rcPaint);
-    Root()->Paint(hDC, rcPaint, nullptr);
+    m_host.Root()->Paint(hDC, rcPaint, nullptr);
     // Native child windows exist in no skin of this system; nothing to print.
     CUIPtrArray overlays(m_aPostPaintControls);
     for (int i = 0; i < overlays.GetSize(); ++i)
@@ -198,7 +204,7 @@ void CWindowHostUI::PaintIntoBackBuffer(HDC hDC, const RECT& rcPaint) {
 }
 
 // Transparent black: a fill of alpha 0 would draw nothing.
-void CWindowHostUI::ZeroBackPixels(const RECT& rcPaint) {
+void CHostPaint::ZeroBackPixels(const RECT& rcPaint) {
     BITMAP bm = {};
     if (m_pOffscreenBits == nullptr || ::GetObjectA(m_hbmpOffscreen, sizeof bm, &bm) == 0)
         return;
@@ -213,7 +219,7 @@ void CWindowHostUI::ZeroBackPixels(const RECT& rcPaint) {
     }
 }
 
-void CWindowHostUI::DrawDirtyOutline(HDC hDC, const RECT& rcPaint) {
+void CHostPaint::DrawDirtyOutline(HDC hDC, const RECT& rcPaint) {
     HPEN hPen = ::CreatePen(PS_SOLID, 1, RGB(220, 0, 0));
     HGDIOBJ hOldPen = ::SelectObject(hDC, hPen);
     HGDIOBJ hOldBrush = ::SelectObject(hDC, ::GetStockObject(NULL_BRUSH));
@@ -223,10 +229,10 @@ void CWindowHostUI::DrawDirtyOutline(HDC hDC, const RECT& rcPaint) {
     ::DeleteObject(hPen);
 }
 
-void CWindowHostUI::PaintWindow() {
-    if (m_hWndPaint == nullptr)
+void CHostPaint::PaintWindow() {
+    if (m_host.GetHWND() == nullptr)
         return;
-    if (Root() == nullptr) {
+    if (m_host.Root() == nullptr) {
         PaintNoRoot();
         return;
     }
@@ -235,7 +241,7 @@ void CWindowHostUI::PaintWindow() {
         return;
     m_bIsPainting = true;
     RECT rcClient = {0, 0, 0, 0};
-    ::GetClientRect(m_hWndPaint, &rcClient);
+    ::GetClientRect(m_host.GetHWND(), &rcClient);
     if (m_bUpdateNeeded) {
         if (!RunLayoutPass(rcClient)) {
             m_bIsPainting = false;
@@ -244,11 +250,11 @@ void CWindowHostUI::PaintWindow() {
     } else if (m_bLayered && m_bLayeredChanged) {
         if (m_pOffscreenBits != nullptr)
             std::fill_n(m_pOffscreenBits, size_t(rcClient.right) * rcClient.bottom * 4, 0);
-        Root()->SetBounds(rcClient, true);
+        m_host.Root()->SetBounds(rcClient, true);
     }
     EnsureBackBuffer(rcClient);
     PAINTSTRUCT ps = {};
-    HDC hPaintDC = ::BeginPaint(m_hWndPaint, &ps);
+    HDC hPaintDC = ::BeginPaint(m_host.GetHWND(), &ps);
     HGDIOBJ hOldBitmap = ::SelectObject(m_hDcOffscreen, m_hbmpOffscreen);
     int iSaved = ::SaveDC(m_hDcOffscreen);
     PaintIntoBackBuffer(m_hDcOffscreen, rcPaint);
@@ -263,20 +269,20 @@ void CWindowHostUI::PaintWindow() {
     ::SelectObject(m_hDcOffscreen, hOldBitmap);
     if (m_bShowUpdateRect && !m_bLayered)
         DrawDirtyOutline(hPaintDC, rcPaint);
-    ::EndPaint(m_hWndPaint, &ps);
+    ::EndPaint(m_host.GetHWND(), &ps);
     m_bIsPainting = false;
     m_bLayeredChanged = false;
     if (m_bUpdateNeeded)
         Invalidate();
 }
 
-void CWindowHostUI::PrintClient(HDC hDC) {
-    if (Root() == nullptr || m_hWndPaint == nullptr)
+void CHostPaint::PrintClient(HDC hDC) {
+    if (m_host.Root() == nullptr || m_host.GetHWND() == nullptr)
         return;
     RECT rcClient = {0, 0, 0, 0};
-    ::GetClientRect(m_hWndPaint, &rcClient);
+    ::GetClientRect(m_host.GetHWND(), &rcClient);
     int iSaved = ::SaveDC(hDC);
-    Root()->Paint(hDC, rcClient, nullptr);
+    m_host.Root()->Paint(hDC, rcClient, nullptr);
     ::RestoreDC(hDC, iSaved);
 }
 
