@@ -6,7 +6,9 @@
 # the window maps, the speed test ends with rows 1 to 3 green, yellow and red,
 # a click on row 1's button hands the line to the browser (a recorder named
 # xdg-open first on PATH, which Wine's shell runs), the close button asks and
-# OK ends the program with 0.
+# OK ends the program with 0. Then, with the simulator announcing 1.0.7: the
+# update prompt shows before any main window, OK hands the installer's
+# address to the browser and the program ends with 0.
 
 WIN_E2E_WAIT_S=90   # Wine's first start of a program in a fresh prefix is slow
 WIN_E2E_PICTURE=${WIN_E2E_PICTURE:-$WIN_BUILD/screenshots/windows-main.png}
@@ -121,8 +123,42 @@ win_e2e_close() {
   [ "$LAUNCHER_CODE" = 0 ] || win_e2e_fail "the program ended with $LAUNCHER_CODE"
 }
 
+# The update prompt: only OK shows, and it hands over the installer's address.
+win_e2e_update() {
+  local bx by
+  kill "$WIN_SIM_PID" 2>/dev/null || true
+  wait "$WIN_SIM_PID" 2>/dev/null || true
+  printf '#!/bin/sh\nexec %q --announce-version 1.0.7\n' "$SIM" >"$SESSION_DIR/sim-update"
+  chmod +x "$SESSION_DIR/sim-update"
+  SIM="$SESSION_DIR/sim-update" session_start_sim
+  : >"$SESSION_DIR/opened.txt"
+  "$XDRIVE" move 1 1
+  PATH="$SESSION_DIR/recorder:$PATH" session_start_launcher wine "$WIN_BUILD/bin/lumora.exe"
+  win_wait_window 320 200 "$WIN_E2E_WAIT_S" >/dev/null || win_e2e_fail "the update prompt did not show"
+  sleep 1
+  read -r bx by < <(win_window_at 320 200)
+  grep -aq 'new ver\[1.0.7\]' "$SESSION_DIR/trace.log" || win_e2e_fail "no update was announced"
+  [ -z "$(win_window_at 680 480)" ] || win_e2e_fail "the main window showed before the update prompt"
+  "$XDRIVE" shot "$SESSION_DIR/screen.png"
+  /usr/bin/python3 -c 'import sys; from PIL import Image; x, y = int(sys.argv[3]), int(sys.argv[4]);
+Image.open(sys.argv[1]).crop((x - 28, y - 28, x + 348, y + 228)).save(sys.argv[2])' \
+    "$SESSION_DIR/screen.png" "$(dirname "$WIN_E2E_PICTURE")/windows-update.png" "$bx" "$by"
+  rm -rf "$SESSION_DIR/skin-box"
+  cp -r "$WIN_ROOT/skin" "$SESSION_DIR/skin-box"
+  sed -i 's/name="waitingmsg_layout"/& visible="false"/; s/name="btn_cancel"/& visible="false"/' \
+    "$SESSION_DIR/skin-box/MessageBox.xml"
+  WIN_SKIN="$SESSION_DIR/skin-box" win_click_control MessageBox.xml btn_ok "$bx" "$by"
+  session_wait_launcher_exit 30 || win_e2e_fail "the program did not end after OK in the update prompt"
+  [ "$LAUNCHER_CODE" = 0 ] || win_e2e_fail "the program ended with $LAUNCHER_CODE after the update prompt"
+  for _ in $(seq 100); do [ -s "$SESSION_DIR/opened.txt" ] && break; sleep 0.1; done
+  [ "$(cat "$SESSION_DIR/opened.txt")" = "https://127.0.0.1:18443/static/client/velgate/kestova.exe" ] ||
+    win_e2e_fail "the browser got [$(cat "$SESSION_DIR/opened.txt")] for the update"
+  echo "windows e2e: the update prompt for 1.0.7, its OK and the installer's address passed"
+}
+
 win_e2e() {
   session_start_sim
+  WIN_SIM_PID=${SESSION_PIDS[-1]}
   win_e2e_start
   local wx wy l t r b
   read -r wx wy < <(win_wait_window 680 480 "$WIN_E2E_WAIT_S") ||
@@ -142,4 +178,5 @@ win_e2e() {
   "$XDRIVE" move 1 1
   win_e2e_close "$wx" "$wy"
   echo "windows e2e: OK in the close box ended the program with 0"
+  win_e2e_update
 }

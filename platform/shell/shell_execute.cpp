@@ -24,12 +24,6 @@ HINSTANCE ShellResult(INT_PTR nCode) {
     return reinterpret_cast<HINSTANCE>(nCode);
 }
 
-void TraceShell(const char* pstrWhat, const char* pstrFile) {
-    std::string line = std::string("ShellExecuteA: ") + pstrWhat + " [" +
-                       (pstrFile != nullptr ? pstrFile : "(null)") + "]\n";
-    OutputDebugStringA(line.c_str());
-}
-
 }  // namespace
 
 void platform::SetShellOpenProgram(const char* pstrPath) {
@@ -39,19 +33,13 @@ void platform::SetShellOpenProgram(const char* pstrPath) {
 
 HINSTANCE ShellExecuteA(HWND /*hwnd*/, LPCSTR lpOperation, LPCSTR lpFile, LPCSTR /*lpParameters*/,
                         LPCSTR /*lpDirectory*/, INT /*nShowCmd*/) {
-    if (!platform::shell::IsOpenVerb(lpOperation)) {
-        TraceShell("refused verb", lpOperation);
+    if (!platform::shell::AdmitOpen(lpOperation, lpFile))
         return ShellResult(SE_ERR_NOASSOC);
-    }
-    if (!platform::shell::IsOpenableUrl(lpFile)) {
-        TraceShell("refused, not a web address", lpFile);
-        return ShellResult(SE_ERR_NOASSOC);
-    }
     std::string strUrl = platform::AnsiToUtf8(lpFile);
     std::string strProgram = OpenerProgram();
     int nErr = platform::shell::SpawnDetached(strProgram.c_str(), strUrl.c_str());
     if (nErr != 0) {
-        TraceShell("the opener could not be started for", lpFile);
+        platform::shell::TraceShell("the opener could not be started for", lpFile);
         return ShellResult(nErr == ENOMEM || nErr == EAGAIN ? SE_ERR_OOM : SE_ERR_FNF);
     }
     return ShellResult(42);

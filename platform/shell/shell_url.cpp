@@ -5,6 +5,9 @@
 
 #include <cstring>
 #include <initializer_list>
+#include <string>
+
+#include "platform/kernel.h"
 
 namespace platform::shell {
 
@@ -41,6 +44,24 @@ bool IsOpenableUrl(const char* pstrUrl) {
 
 bool IsOpenVerb(const char* pstrVerb) {
     return pstrVerb == nullptr || std::strcmp(pstrVerb, "open") == 0;
+}
+
+void TraceShell(const char* pstrWhat, const char* pstrFile) {
+    std::string line = std::string("ShellExecuteA: ") + pstrWhat + " [" +
+                       (pstrFile != nullptr ? pstrFile : "(null)") + "]\n";
+    OutputDebugStringA(line.c_str());
+}
+
+bool AdmitOpen(const char* pstrVerb, const char* pstrFile) {
+    if (!IsOpenVerb(pstrVerb)) {
+        TraceShell("refused verb", pstrVerb);
+        return false;
+    }
+    if (!IsOpenableUrl(pstrFile)) {
+        TraceShell("refused, not a web address", pstrFile);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace platform::shell

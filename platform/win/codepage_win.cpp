@@ -68,3 +68,14 @@ LPSTR LumoraCharNextA(LPCSTR lpsz) {
         return const_cast<LPSTR>(lpsz + 2);
     return const_cast<LPSTR>(lpsz + 1);
 }
+
+size_t platform::CharBoundaryPrefix(const std::string& text, size_t nMax) {
+    size_t n = 0;
+    while (n < text.size()) {
+        size_t step = static_cast<size_t>(LumoraCharNextA(text.c_str() + n) - (text.c_str() + n));
+        if (n + step > nMax)
+            break;
+        n += step;
+    }
+    return n;
+}

@@ -40,6 +40,9 @@ std::string Utf8ToAnsi(const char* text);
 std::wstring AnsiToWide(const char* text, int nLength = -1);
 std::wstring Utf8ToWide(const char* text);
 std::string WideToAnsi(const wchar_t* text, int nLength = -1);
+// The length of text's longest start of at most nMax bytes that ends on a
+// character boundary of code page 936.
+size_t CharBoundaryPrefix(const std::string& text, size_t nMax);
 
 }  // namespace platform
 

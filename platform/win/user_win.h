@@ -11,10 +11,13 @@
 #define SetWindowTextA LumoraSetWindowTextA
 #define GetWindowTextA LumoraGetWindowTextA
 #define MessageBoxA LumoraMessageBoxA
+#define DefWindowProcA LumoraDefWindowProcA
 
 BOOL LumoraSetWindowTextA(HWND hWnd, LPCSTR lpString);
 int LumoraGetWindowTextA(HWND hWnd, LPSTR lpString, int nMaxCount);
 int LumoraMessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType);
+// As DefWindowProcA; the window's text is taken and given in code page 936.
+LRESULT WINAPI LumoraDefWindowProcA(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
 namespace platform {
 

@@ -4,6 +4,10 @@
 #include <unzip.h>
 
 #include <cstring>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 #include <new>
 #include <string>
 
@@ -117,11 +121,24 @@ std::string EntryName(const char* pstrName) {
 }
 
 // Windows' C runtime reads narrow paths in the system code page: the
-// archive is opened by its wide path there.
+// archive is opened by its wide path there. An open archive must not keep
+// its file from being replaced or removed, as it does not elsewhere.
 #ifdef _WIN32
 voidpf ZCALLBACK OpenUtf8Path(voidpf /*opaque*/, const void* pFilename, int /*mode*/) {
     std::wstring wide = platform::Utf8ToWide(static_cast<const char*>(pFilename));
-    return _wfopen(wide.c_str(), L"rb");
+    HANDLE hFile = ::CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return nullptr;
+    int fd = _open_osfhandle(reinterpret_cast<intptr_t>(hFile), _O_RDONLY | _O_BINARY);
+    if (fd == -1) {
+        ::CloseHandle(hFile);
+        return nullptr;
+    }
+    FILE* pFile = _fdopen(fd, "rb");
+    if (pFile == nullptr)
+        _close(fd);
+    return pFile;
 }
 
 unzFile OpenPath(const std::string& strPath) {

@@ -35,12 +35,19 @@ void SendToolMessage(HWND hwndTooltip, UINT uMsg, const TOOLINFOA& tool) {
 #endif
 }
 
-bool CreateToolTipWindow(HWND hWndOwner, HWND& hwndTooltip, TOOLINFOA& tool) {
+bool CreateToolTipWindow(HWND hWndOwner, HFONT hFont, HWND& hwndTooltip, TOOLINFOA& tool) {
     hwndTooltip =
         ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0,
                           0, 0, 0, hWndOwner, nullptr, CSkinStore::GetProgramModule(), nullptr);
     if (hwndTooltip == nullptr)
         return false;  // tried again at the next hover
+#ifdef _WIN32
+    // The system's tooltip font may lack the skin's characters; the skin's own has them.
+    if (hFont != nullptr)
+        ::SendMessageW(hwndTooltip, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
+#else
+    (void)hFont;
+#endif
     SendToolMessage(hwndTooltip, TTM_ADDTOOLA, tool);
     return true;
 }
@@ -59,9 +66,15 @@ void CHostInput::ShowToolTipFor(IControlNodeUI* pControl) {
     m_ToolTip.hinst = CSkinStore::GetProgramModule();
     m_ToolTip.lpszText = const_cast<char*>(m_sToolTipText.GetData());
     m_ToolTip.rect = pControl->GetBounds();
-    if (m_hwndTooltip == nullptr &&
-        !CreateToolTipWindow(m_host.GetHWND(), m_hwndTooltip, m_ToolTip))
-        return;
+    if (m_hwndTooltip == nullptr) {
+        HFONT hFont = nullptr;
+#ifdef _WIN32
+        FontInfo* pFont = m_host.GetDefaultFontInfo();
+        hFont = pFont != nullptr ? pFont->hFont : nullptr;
+#endif
+        if (!CreateToolTipWindow(m_host.GetHWND(), hFont, m_hwndTooltip, m_ToolTip))
+            return;
+    }
     if (::IsWindowVisible(m_hwndTooltip) ||
         (m_ptLastMousePos.x == m_ptLastToolTip.x && m_ptLastMousePos.y == m_ptLastToolTip.y))
         return;
