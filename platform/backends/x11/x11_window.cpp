@@ -28,7 +28,8 @@ unsigned Extent(LONG size) {
 
 }  // namespace
 
-X11Backend::X11Backend(Connection* connection) : m_connection(connection) {
+X11Backend::X11Backend(Connection* connection)
+    : m_connection(connection), m_segments(std::make_shared<SegmentBook>(connection)) {
     m_compositor = m_connection->CompositorOwner();
     if (m_compositor != None)
         XSelectInput(m_connection->Dpy(), m_compositor, StructureNotifyMask);
@@ -37,6 +38,7 @@ X11Backend::X11Backend(Connection* connection) : m_connection(connection) {
 
 X11Backend::~X11Backend() {
     std::lock_guard<std::recursive_mutex> guard(m_lock);
+    m_segments->Disconnect();
     for (auto& [hwnd, record] : m_windows)
         DropXWindow(record);
     for (auto& [shape, cursor] : m_cursors)
