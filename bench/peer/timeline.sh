@@ -7,7 +7,8 @@
 #   bash bench/peer/timeline.sh [--runs N] [LAUNCHER]
 #
 # strace slows every system call down: the steps' order and shares are what count; the peer
-# script gives the undisturbed first frame.
+# script gives the undisturbed first frame. STRACE_OPTIONS adds options (-k: a stack per call);
+# KEEP_LOGS=DIR keeps the strace logs there.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 BUILD=${BUILD_DIR:-build}
@@ -45,7 +46,7 @@ session_start_sim
 
 calls=execve,openat,connect,close,shmget,poll,ppoll,exit_group
 for i in $(seq "$runs"); do
-  strace -f -ttt -qq -e trace=$calls -o "$SESSION_DIR/strace.$i" "$launcher" \
+  strace -f -ttt -qq ${STRACE_OPTIONS:-} -e trace=$calls -o "$SESSION_DIR/strace.$i" "$launcher" \
     2>"$SESSION_DIR/trace.$i" &
   pid=$!
   "$XDRIVE" wait-pixel CMainFrame 100 100 1D202A 30000 >"$SESSION_DIR/frame.$i" || true
@@ -54,6 +55,7 @@ for i in $(seq "$runs"); do
   wait "$pid" || true
 done
 python3 bench/peer/timeline.py "$SESSION_DIR" "$runs"
+[ -z "${KEEP_LOGS:-}" ] || cp "$SESSION_DIR"/strace.* "$KEEP_LOGS"/
 
 "$launcher" 2>"$SESSION_DIR/trace.memory" &
 pid=$!

@@ -30,10 +30,11 @@ unsigned Extent(LONG size) {
 
 X11Backend::X11Backend(Connection* connection)
     : m_connection(connection), m_segments(std::make_shared<SegmentBook>(connection)) {
+    // Watched first, so an owner that comes between the two is reported.
+    WatchCompositorSelection();
     m_compositor = m_connection->CompositorOwner();
     if (m_compositor != None)
         XSelectInput(m_connection->Dpy(), m_compositor, StructureNotifyMask);
-    WatchCompositorSelection();
 }
 
 X11Backend::~X11Backend() {
@@ -221,8 +222,9 @@ void X11Backend::StyleChanged(HWND hwnd, DWORD style, DWORD exStyle) {
 }
 
 void X11Backend::ShowNativeWindow(HWND hwnd, bool show, bool activate) {
-    // Nothing announces a compositor reliably: look again whenever a layered window shows.
-    if (show && (GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED) != 0)
+    // Without XFixes nothing announces a compositor reliably: look again whenever a layered
+    // window shows.
+    if (show && m_fixesEventBase < 0 && (GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED) != 0)
         CompositorMayHaveChanged();
     std::lock_guard<std::recursive_mutex> guard(m_lock);
     WindowRecord* record = Find(hwnd);
