@@ -47,7 +47,7 @@ def steps_of(calls, frame):
             update_fd = args.split(',')[0]
             note('update check connects', t)
         elif name == 'close' and update_fd is not None and args.startswith(update_fd + ')'):
-            note('update check answered', t)
+            note('update check socket closed', t)
             update_fd = None
         elif name == 'shmget':
             note('main window surface made', t)

@@ -1,29 +1,13 @@
 // A window surface's pixels in a MIT-SHM segment, so a present sends them without a copy.
 #include "platform/backends/x11/x11_shared_pixels.h"
 
-#include <poll.h>
 #include <sys/ipc.h>
 #include <sys/shm.h>
 
 #include "platform/backends/x11/x11_connection.h"
+#include "platform/backends/x11/x11_shm_wait.h"
 
 namespace platform::x11 {
-
-namespace {
-
-constexpr int COMPLETION_WAIT_MS = 2000;
-constexpr int POLL_MS = 10;
-
-Bool IsCompletionOf(Display*, XEvent* event, XPointer arg) {
-    const auto* seg = reinterpret_cast<const ShmSeg*>(arg);
-    const auto* done = reinterpret_cast<const XShmCompletionEvent*>(event);
-    return event->type == XShmGetEventBase(event->xany.display) + ShmCompletion &&
-                   done->shmseg == *seg
-               ? True
-               : False;
-}
-
-}  // namespace
 
 SharedPixels::SharedPixels(std::shared_ptr<SegmentBook> book, int width, int height)
     : m_book(std::move(book)), m_width(width), m_height(height) {}
@@ -120,19 +104,8 @@ void SharedPixels::BeforeWrite() {
         Connection* connection = m_book->LiveConnection();
         dpy = connection != nullptr ? connection->Dpy() : nullptr;
     }
-    XEvent event;
-    ShmSeg segment = m_shm.shmseg;
-    for (int waited = 0; dpy != nullptr && m_pending && waited < COMPLETION_WAIT_MS;
-         waited += POLL_MS) {
-        if (XCheckIfEvent(dpy, &event, IsCompletionOf, reinterpret_cast<XPointer>(&segment))) {
-            m_pending = false;
-            return;
-        }
-        pollfd fd{ConnectionNumber(dpy), POLLIN, 0};
-        poll(&fd, 1, POLL_MS);
-    }
-    if (dpy != nullptr && m_pending)
-        XSync(dpy, False);  // a lost event must not stall painting for good
+    if (dpy != nullptr)
+        WaitShmCompletion(dpy, m_shm.shmseg, [this] { return m_pending.load(); });
     m_pending = false;
 }
 
