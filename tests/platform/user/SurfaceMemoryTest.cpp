@@ -17,11 +17,16 @@ namespace {
 // Memory that counts how the core treats it; "read" stays true from a present until the next
 // BeforeWrite, as a display reading it would.
 struct LentMemory : platform::user::SurfaceMemory {
-    LentMemory(int width, int height, int& alive)
-        : pixels(size_t(width) * height, 0xDEADBEEF), alive(alive) {
+    LentMemory(int width, int height, int& alive, LentMemory*& latest)
+        : pixels(size_t(width) * height, 0xDEADBEEF), alive(alive), latest(latest) {
         ++alive;
+        latest = this;
     }
-    ~LentMemory() override { --alive; }
+    ~LentMemory() override {
+        --alive;
+        if (latest == this)
+            latest = nullptr;
+    }
     uint32_t* Pixels() override { return pixels.data(); }
     void BeforeWrite() override {
         ++beforeWrites;
@@ -29,6 +34,7 @@ struct LentMemory : platform::user::SurfaceMemory {
     }
     std::vector<uint32_t> pixels;
     int& alive;
+    LentMemory*& latest;
     int beforeWrites = 0;
     bool beingRead = false;
 };
@@ -39,9 +45,7 @@ public:
                                                                     int height) override {
         if (width * height < minPixels)
             return nullptr;
-        auto memory = std::make_unique<LentMemory>(width, height, alive);
-        last = memory.get();
-        return memory;
+        return std::make_unique<LentMemory>(width, height, alive, last);
     }
     void Present(HWND hwnd, const platform::user::PresentRequest& request) override {
         presentedFromLent = last != nullptr && request.surface.pixels == last->pixels.data();
