@@ -1,8 +1,6 @@
 // Which shared-memory surfaces a connection has lent out, found by their pixels or segment.
 #pragma once
 
-#include "platform/backends/x11/x11_platform_first.h"
-
 #include <X11/Xlib.h>
 #include <X11/extensions/XShm.h>
 

@@ -1,7 +1,8 @@
 // A window surface's pixels in a MIT-SHM segment, so a present sends them without a copy.
 #pragma once
 
-#include "platform/backends/x11/x11_platform_first.h"
+#include "platform/user/surface_memory.h"
+#include "platform/win32_types.h"
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XShm.h>
@@ -10,7 +11,6 @@
 #include <memory>
 
 #include "platform/backends/x11/x11_segment_book.h"
-#include "platform/user/surface_memory.h"
 
 namespace platform::x11 {
 

@@ -1,8 +1,6 @@
 // Waiting for MIT-SHM's completion event of one segment before it is written again.
 #pragma once
 
-#include "platform/backends/x11/x11_platform_first.h"
-
 #include <X11/Xlib.h>
 #include <X11/extensions/XShm.h>
 
