@@ -29,10 +29,11 @@ session_start_sim() {
   return 1
 }
 
-# Xvfb on a display number it picks itself; exports DISPLAY.
-session_start_x() {
+# Xvfb on a display number it picks itself (extra Xvfb options after it) with openbox; exports
+# DISPLAY. The measurements use it bare: without a compositor the server holds what was presented.
+session_start_x_bare() {
   local numfile="$SESSION_DIR/display" _
-  Xvfb -displayfd 3 -screen 0 1280x800x24 +extension Composite +extension RANDR \
+  Xvfb -displayfd 3 -screen 0 1280x800x24 "$@" +extension RANDR \
     -nolisten tcp 3>"$numfile" >"$SESSION_DIR/xvfb.log" 2>&1 &
   SESSION_PIDS+=($!)
   for _ in $(seq 150); do
@@ -44,6 +45,11 @@ session_start_x() {
   openbox --sm-disable >/dev/null 2>&1 &
   SESSION_PIDS+=($!)
   "$XDRIVE" wait-wm 10000
+}
+
+# The same with xcompmgr, so the drop shadow shows.
+session_start_x() {
+  session_start_x_bare +extension Composite || return 1
   xcompmgr >/dev/null 2>&1 &
   SESSION_PIDS+=($!)
   "$XDRIVE" wait-compositor 10000

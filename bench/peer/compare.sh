@@ -34,16 +34,7 @@ flock 9
 source scripts/x-session.sh
 trap session_end EXIT
 
-numfile="$SESSION_DIR/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 +extension RANDR -nolisten tcp 3>"$numfile" \
-  >"$SESSION_DIR/xvfb.log" 2>&1 &
-SESSION_PIDS+=($!)
-for _ in $(seq 150); do [ -s "$numfile" ] && break; sleep 0.1; done
-[ -s "$numfile" ] || { echo "Xvfb did not start within 15 s" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$numfile")"
-openbox --sm-disable >/dev/null 2>&1 &
-SESSION_PIDS+=($!)
-"$XDRIVE" wait-wm 10000
+session_start_x_bare
 session_start_sim
 
 "$BUILD/bin/peer_measure" "${options[@]}" "$BUILD/bin/peer_window" "${launchers[@]}"

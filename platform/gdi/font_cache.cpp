@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/gdi/font_file_stream.h"
 #include "platform/kernel.h"
 
 namespace gdi {
@@ -148,8 +149,8 @@ FT_Face CFontCache::OpenFace(const FaceFile& file) {
     if (it != m_mapFaces.end())
         return it->second;
     FT_Face face = nullptr;
-    if (!m_library || FT_New_Face(m_library, file.path.c_str(), file.index, &face) != 0)
-        face = nullptr;
+    if (m_library)
+        face = OpenFaceByReading(m_library, file.path, file.index);
     // A file that failed stays failed: no second attempt per font created.
     m_mapFaces.emplace(key, face);
     return face;

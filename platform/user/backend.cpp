@@ -14,6 +14,10 @@ std::atomic<Backend*> g_installed{nullptr};
 std::atomic<DWORD> g_ownerThread{0};
 }  // namespace
 
+std::unique_ptr<SurfaceMemory> Backend::NewSurfaceMemory(int, int) {
+    return nullptr;
+}
+
 Backend& ActiveBackend() {
     Backend* installed = g_installed.load();
     if (installed != nullptr)

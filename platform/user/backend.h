@@ -1,10 +1,12 @@
 // The interface a display backend offers the user core.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/user/native_event.h"
+#include "platform/user/surface_memory.h"
 #include "platform/win32_types.h"
 
 namespace platform::user {
@@ -85,6 +87,9 @@ public:
     virtual void FocusNativeWindow(HWND hwnd) = 0;
 
     // --- pixels and shape ---
+    // Memory for a window surface of this size that Present can send without a copy, or null
+    // (the core then keeps the pixels itself). Called from any window-owning thread.
+    virtual std::unique_ptr<SurfaceMemory> NewSurfaceMemory(int width, int height);
     virtual void Present(HWND hwnd, const PresentRequest& request) = 0;
     // A copy of the region in client coordinates, owned by the backend from
     // now on (DeleteObject it when done); null restores the full rectangle.

@@ -16,8 +16,21 @@ WindowSurface::~WindowSurface() {
         DeleteDC(hdc);
 }
 
+uint32_t* WindowSurface::Data() const {
+    if (m_memory != nullptr)
+        return m_memory->Pixels();
+    return m_pixels.empty() ? nullptr : const_cast<uint32_t*>(m_pixels.data());
+}
+
 void* WindowSurface::Bits() {
-    return m_pixels.empty() ? &g_emptyPixel : m_pixels.data();
+    uint32_t* data = Data();
+    return data == nullptr ? &g_emptyPixel : data;
+}
+
+uint32_t* WindowSurface::Pixels() {
+    if (m_memory != nullptr)
+        m_memory->BeforeWrite();
+    return Data();
 }
 
 void WindowSurface::Resize(int width, int height) {
@@ -25,12 +38,23 @@ void WindowSurface::Resize(int width, int height) {
     height = std::max(height, 0);
     if (width == m_width && height == m_height)
         return;
-    std::vector<uint32_t> pixels(size_t(width) * height, 0);
+    std::unique_ptr<SurfaceMemory> memory =
+        width > 0 && height > 0 ? ActiveBackend().NewSurfaceMemory(width, height) : nullptr;
+    std::vector<uint32_t> pixels;
+    uint32_t* to = nullptr;
+    if (memory != nullptr) {
+        to = memory->Pixels();
+        std::memset(to, 0, size_t(width) * size_t(height) * 4);
+    } else {
+        pixels.assign(size_t(width) * height, 0);
+        to = pixels.data();
+    }
+    const uint32_t* from = Data();
     int keepWidth = std::min(width, m_width), keepHeight = std::min(height, m_height);
     for (int y = 0; y < keepHeight; ++y)
-        std::memcpy(&pixels[size_t(y) * width], &m_pixels[size_t(y) * m_width],
-                    size_t(keepWidth) * 4);
+        std::memcpy(to + size_t(y) * width, from + size_t(y) * m_width, size_t(keepWidth) * 4);
     // The DCs move to the new pixels before the old ones go.
+    m_memory.swap(memory);
     m_pixels.swap(pixels);
     m_width = width;
     m_height = height;
@@ -40,6 +64,8 @@ void WindowSurface::Resize(int width, int height) {
 }
 
 HDC WindowSurface::NewDC() {
+    if (m_memory != nullptr)
+        m_memory->BeforeWrite();
     HDC hdc = platform::CreateSurfaceDC(Bits(), std::max(m_width, 1), std::max(m_height, 1),
                                         std::max(m_width, 1) * 4);
     if (hdc != nullptr)
@@ -61,7 +87,7 @@ bool WindowSurface::Owns(HDC hdc) const {
 }
 
 SurfaceView WindowSurface::View() const {
-    return SurfaceView{m_pixels.data(), m_width, m_height, m_width * 4};
+    return SurfaceView{Data(), m_width, m_height, m_width * 4};
 }
 
 }  // namespace platform::user

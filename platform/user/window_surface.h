@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "platform/user.h"
@@ -17,20 +18,25 @@ public:
     WindowSurface& operator=(const WindowSurface&) = delete;
 
     // Keeps the pixels that still fit (the rest starts transparent black) and
-    // moves every DC over to the new buffer.
+    // moves every DC over to the new buffer, which the active backend lends
+    // when it can present it without a copy.
     void Resize(int width, int height);
-    // A DC drawing into the pixels; it stays bound until Release.
+    // A DC drawing into the pixels; it stays bound until Release. Waits until
+    // the display has read the last present.
     HDC NewDC();
     bool Release(HDC hdc);
     bool Owns(HDC hdc) const;
     SurfaceView View() const;
     int Width() const { return m_width; }
     int Height() const { return m_height; }
-    uint32_t* Pixels() { return m_pixels.data(); }
+    // The pixels for writing, once the display has read the last present.
+    uint32_t* Pixels();
 
 private:
     void* Bits();
+    uint32_t* Data() const;
 
+    std::unique_ptr<SurfaceMemory> m_memory;  // the backend's, or null: then m_pixels
     std::vector<uint32_t> m_pixels;
     int m_width = 0;
     int m_height = 0;

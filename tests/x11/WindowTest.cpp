@@ -1,4 +1,5 @@
-// Plain windows on the server: frame hints, title, class, size and the pixels they show.
+// Plain windows on the server: frame hints, title, class, size, the pixels they show and the
+// shared memory they are shown from.
 #include "X11Fixture.h"
 
 #include <X11/Xatom.h>
@@ -6,6 +7,7 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <memory>
 
 #include "platform/kernel.h"
 
@@ -209,6 +211,55 @@ TEST_F(X11Test, PresentsInARowEndWithTheLastPixels) {
                ServerPixel(m_observer, Xid(small), 30, 20) == last;
     };
     EXPECT_TRUE(PumpUntil(shows));
+}
+
+// Growing a window repaints only the new strips: the kept area must show the old quadrants from
+// the new memory, the strips the new ones; shrinking keeps the top left.
+TEST_F(X11Test, ResizedWindowShowsKeptAndNewPixels) {
+    HWND hwnd = OpenWindow(10, 10, 300, 200);
+    ASSERT_TRUE(WaitViewable(hwnd));
+    PumpFor(100);
+    struct Probe {
+        int x, y, quadrant;
+    };
+    struct Step {
+        int width, height;
+        Probe probes[3];
+    };
+    const Step steps[] = {
+        // old split at (150, 100), new at (200, 150): the strips are x >= 300 and y >= 200
+        {400, 300, {{250, 120, 3}, {350, 50, 1}, {50, 250, 2}}},
+        {120, 90, {{10, 10, 0}, {110, 10, 0}, {110, 80, 0}}},
+    };
+    for (const Step& step : steps) {
+        SetWindowPos(hwnd, nullptr, 0, 0, step.width, step.height,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        auto shows = [&] {
+            for (const Probe& p : step.probes)
+                if (ServerPixel(m_observer, Xid(hwnd), p.x, p.y) != Rgb(QuadrantColour(p.quadrant)))
+                    return false;
+            return true;
+        };
+        EXPECT_TRUE(PumpUntil(shows)) << step.width << "x" << step.height;
+    }
+}
+
+// A backend may go while a window's memory is still held (a test swapping backends, a window
+// not yet destroyed at exit): the memory is written and freed without touching the connection.
+TEST_F(X11Test, SurfaceMemoryOutlivesItsBackend) {
+    std::string why;
+    auto* connection = platform::x11::Connection::Open(m_server->Display().c_str(), why);
+    ASSERT_NE(connection, nullptr) << why;
+    auto* backend = new platform::x11::X11Backend(connection);
+    std::unique_ptr<platform::user::SurfaceMemory> large = backend->NewSurfaceMemory(300, 200);
+    std::unique_ptr<platform::user::SurfaceMemory> small = backend->NewSurfaceMemory(60, 40);
+    ASSERT_NE(large, nullptr);
+    EXPECT_EQ(small, nullptr);  // small windows keep their pixels in the core
+    delete backend;
+    large->BeforeWrite();
+    std::memset(large->Pixels(), 0x7F, 300 * 200 * 4);
+    EXPECT_EQ(large->Pixels()[300 * 200 - 1], 0x7F7F7F7Fu);
+    large.reset();
 }
 
 }  // namespace x11test

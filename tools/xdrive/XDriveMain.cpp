@@ -1,4 +1,7 @@
 // xdrive: waits for, photographs, clicks and closes windows on $DISPLAY, for scripts.
+#include <time.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -42,6 +45,28 @@ int WaitWindow(const xdrive::CXDisplay& display, const Args& args) {
 
 int WaitGone(const xdrive::CXDisplay& display, const Args& args) {
     return display.WaitGone(args[0], Number(args[1])) ? 0 : Fail("window " + args[0] + " stayed");
+}
+
+// Prints the wall-clock second at which the window's pixel first showed the colour, so a
+// script can set it against other timestamps of the same clock (strace -ttt).
+int WaitPixel(const xdrive::CXDisplay& display, const Args& args) {
+    long colour = std::strtol(args[3].c_str(), nullptr, 16);
+    xdrive::FoundWindow w;
+    timespec now{}, end{};
+    clock_gettime(CLOCK_MONOTONIC, &end);
+    end.tv_sec += Number(args[4]) / 1000;
+    for (;;) {
+        if ((w.xid != 0 || display.FindWindow(args[0], w)) &&
+            display.WindowPixel(w.xid, Number(args[1]), Number(args[2])) == colour)
+            break;
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        if (now.tv_sec > end.tv_sec)
+            return Fail("the pixel of " + args[0] + " never showed " + args[3]);
+        usleep(1000);  // finer than WaitFor's step: the moment itself is the figure
+    }
+    clock_gettime(CLOCK_REALTIME, &now);
+    std::printf("%ld.%06ld\n", long(now.tv_sec), long(now.tv_nsec / 1000));
+    return 0;
 }
 
 // The whole screen, or a window of the class grown by a margin (for its shadow).
@@ -101,6 +126,8 @@ const Command COMMANDS[] = {
     {"wait-compositor", 1, 1, WaitCompositor, "wait-compositor TIMEOUT_MS"},
     {"wait-window", 2, 2, WaitWindow, "wait-window CLASS TIMEOUT_MS   (prints XID X Y W H)"},
     {"wait-gone", 2, 2, WaitGone, "wait-gone CLASS TIMEOUT_MS"},
+    {"wait-pixel", 5, 5, WaitPixel,
+     "wait-pixel CLASS X Y RRGGBB TIMEOUT_MS   (prints the wall-clock second it showed)"},
     {"shot", 1, 3, Shot, "shot FILE.png [CLASS [MARGIN]]"},
     {"move", 2, 2, Move, "move X Y"},
     {"click", 2, 2, Click, "click X Y"},

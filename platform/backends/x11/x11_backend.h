@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "platform/backends/x11/x11_connection.h"
+#include "platform/backends/x11/x11_segment_book.h"
 #include "platform/backends/x11/x11_window_record.h"
 #include "platform/user/backend.h"
 
@@ -26,6 +27,7 @@ public:
     void SetNativeState(HWND hwnd, platform::user::NativeWindowState state) override;
     void SetNativeTitle(HWND hwnd, const std::string& titleUtf8) override;
     void FocusNativeWindow(HWND hwnd) override;
+    std::unique_ptr<platform::user::SurfaceMemory> NewSurfaceMemory(int width, int height) override;
     void Present(HWND hwnd, const platform::user::PresentRequest& request) override;
     void SetNativeShape(HWND hwnd, platform::user::NativeShape which, HRGN region) override;
     void SetNativeCursor(HWND hwnd, platform::user::NativeCursor cursor) override;
@@ -53,6 +55,8 @@ private:
     void SetProperties(const WindowRecord& record);
     void ApplyBounding(WindowRecord& record, const platform::user::PresentRequest* request);
     void ApplyInput(const WindowRecord& record);
+    bool SendShared(WindowRecord& record, const platform::user::SurfaceView& view,
+                    const RECT& dirty);
     void SendPixels(WindowRecord& record, const platform::user::SurfaceView& view,
                     const RECT& dirty, int how, BYTE constantAlpha);
     void UpdateMapping(WindowRecord& record);
@@ -84,6 +88,7 @@ private:
     void OnShmCompletion(const XShmCompletionEvent& e);
 
     std::unique_ptr<Connection> m_connection;
+    std::shared_ptr<SegmentBook> m_segments;  // window surfaces lent in shared memory
     mutable std::recursive_mutex m_lock;
     std::map<HWND, WindowRecord> m_windows;
     std::map<Window, HWND> m_byXid;

@@ -1,13 +1,13 @@
 // Presentation images over MIT-SHM, with a plain XPutImage fallback.
 #include "platform/backends/x11/x11_image.h"
 
-#include <poll.h>
 #include <sys/ipc.h>
 #include <sys/shm.h>
 
 #include <algorithm>
 
 #include "platform/backends/x11/x11_connection.h"
+#include "platform/backends/x11/x11_shm_wait.h"
 
 namespace platform::x11 {
 
@@ -16,16 +16,6 @@ namespace {
 // Up to this many pixels (64 KiB) a copy through the socket costs less than waiting for the
 // server to let go of the shared segment.
 constexpr int SMALL_PIXELS = 16384;
-constexpr int COMPLETION_WAIT_MS = 2000;
-
-Bool IsCompletionOf(Display*, XEvent* event, XPointer arg) {
-    const auto* info = reinterpret_cast<const XShmSegmentInfo*>(arg);
-    const auto* done = reinterpret_cast<const XShmCompletionEvent*>(event);
-    return event->type == XShmGetEventBase(event->xany.display) + ShmCompletion &&
-                   done->shmseg == info->shmseg
-               ? True
-               : False;
-}
 
 }  // namespace
 
@@ -137,18 +127,8 @@ void Image::Completed(ShmSeg segment) {
 
 // The segment is written only once the server has read the last request from it.
 void Image::WaitIdle() {
-    Display* dpy = m_connection.Dpy();
-    XEvent event;
-    for (int waited = 0; m_pending && waited < COMPLETION_WAIT_MS; waited += 10) {
-        if (XCheckIfEvent(dpy, &event, IsCompletionOf, reinterpret_cast<XPointer>(&m_shm)) != 0) {
-            m_pending = false;
-            return;
-        }
-        pollfd fd{ConnectionNumber(dpy), POLLIN, 0};
-        poll(&fd, 1, 10);
-    }
     if (m_pending)
-        XSync(dpy, False);  // a lost event must not stall painting for good
+        WaitShmCompletion(m_connection.Dpy(), m_shm.shmseg, [this] { return m_pending; });
     m_pending = false;
 }
 

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "platform/backends/x11/x11_backend.h"
+#include "platform/backends/x11/x11_shared_pixels.h"
 #include "platform/gdi.h"
 #include "platform/gdi/region_rects.h"
 
@@ -21,6 +22,9 @@ namespace {
 
 constexpr uint32_t ALPHA_MASK = 0xff000000u;
 constexpr uint32_t SHAPE_ALPHA = 128;  // pixels at least this opaque belong to the shape
+// Up to this many pixels (64 KiB) the socket is quicker than a segment the next paint must wait
+// for; smaller windows keep their pixels in the core.
+constexpr int SMALL_PIXELS = 16384;
 
 enum class Conversion { Copy, Opaque, Scale, Unpremultiply };
 
@@ -131,7 +135,32 @@ void X11Backend::Present(HWND hwnd, const PresentRequest& request) {
     if (dirty.left >= dirty.right || dirty.top >= dirty.bottom)
         return;
     Conversion how = ChooseConversion(*record, request, ShowsTranslucency());
+    if (how == Conversion::Copy && SendShared(*record, view, dirty))
+        return;
     SendPixels(*record, view, dirty, int(how), request.constantAlpha);
+}
+
+std::unique_ptr<platform::user::SurfaceMemory> X11Backend::NewSurfaceMemory(int width, int height) {
+    if (width * height <= SMALL_PIXELS)
+        return nullptr;
+    return SharedPixels::Create(m_segments, width, height);
+}
+
+// A surface that lives in a segment is sent from there: no copy at all.
+bool X11Backend::SendShared(WindowRecord& record, const platform::user::SurfaceView& view,
+                            const RECT& dirty) {
+    if ((dirty.right - dirty.left) * (dirty.bottom - dirty.top) <= SMALL_PIXELS ||
+        view.strideBytes != view.width * 4)
+        return false;
+    std::lock_guard<std::mutex> guard(m_segments->Lock());
+    SharedPixels* shared = m_segments->ByAddress(view.pixels);
+    if (shared == nullptr)
+        return false;
+    Display* dpy = m_connection->Dpy();
+    const XVisualInfo* argb = record.argb ? m_connection->ArgbVisual() : nullptr;
+    Visual* visual = argb != nullptr ? argb->visual : DefaultVisual(dpy, m_connection->Screen());
+    int depth = argb != nullptr ? argb->depth : DefaultDepth(dpy, m_connection->Screen());
+    return shared->Put(dpy, record.xid, record.gc, visual, depth, dirty);
 }
 
 // Unconverted pixels go straight from the surface; others through a segment written whole or
@@ -173,6 +202,7 @@ void X11Backend::SendPixels(WindowRecord& record, const platform::user::SurfaceV
 }
 
 void X11Backend::OnShmCompletion(const XShmCompletionEvent& e) {
+    m_segments->MarkCompleted(e.shmseg);
     std::lock_guard<std::recursive_mutex> guard(m_lock);
     WindowRecord* record = FindX(e.drawable);
     if (record != nullptr && record->image != nullptr)

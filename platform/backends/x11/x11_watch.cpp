@@ -31,8 +31,11 @@ bool Contains(const std::vector<long>& atoms, Atom atom) {
 void X11Backend::OnProperty(const XPropertyEvent& e) {
     const Atoms& a = m_connection->A();
     if (e.window == m_connection->Root()) {
-        // Compositors seldom announce themselves; root changes are a cheap moment to look.
-        return CompositorMayHaveChanged();
+        // Compositors seldom announce themselves; without XFixes reporting the selection's
+        // owner, root changes are a cheap moment to look.
+        if (m_fixesEventBase < 0)
+            CompositorMayHaveChanged();
+        return;
     }
     if (e.atom != a.netWmState && e.atom != a.wmState)
         return;

@@ -31,15 +31,18 @@ unsigned Extent(LONG size) {
 
 }  // namespace
 
-X11Backend::X11Backend(Connection* connection) : m_connection(connection) {
+X11Backend::X11Backend(Connection* connection)
+    : m_connection(connection), m_segments(std::make_shared<SegmentBook>(connection)) {
+    // Watched first, so an owner that comes between the two is reported.
+    WatchCompositorSelection();
     m_compositor = m_connection->CompositorOwner();
     if (m_compositor != None)
         XSelectInput(m_connection->Dpy(), m_compositor, StructureNotifyMask);
-    WatchCompositorSelection();
 }
 
 X11Backend::~X11Backend() {
     std::lock_guard<std::recursive_mutex> guard(m_lock);
+    m_segments->Disconnect();
     for (auto& [hwnd, record] : m_windows)
         DropXWindow(record);
     for (auto& [shape, cursor] : m_cursors)
@@ -222,8 +225,9 @@ void X11Backend::StyleChanged(HWND hwnd, DWORD style, DWORD exStyle) {
 }
 
 void X11Backend::ShowNativeWindow(HWND hwnd, bool show, bool activate) {
-    // Nothing announces a compositor reliably: look again whenever a layered window shows.
-    if (show && (GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED) != 0)
+    // Without XFixes nothing announces a compositor reliably: look again whenever a layered
+    // window shows.
+    if (show && m_fixesEventBase < 0 && (GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED) != 0)
         CompositorMayHaveChanged();
     std::lock_guard<std::recursive_mutex> guard(m_lock);
     WindowRecord* record = Find(hwnd);

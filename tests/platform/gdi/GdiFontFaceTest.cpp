@@ -1,14 +1,17 @@
-// Font faces shared across sizes and styles: each font file is opened (mapped) once, and every
-// size on a shared face keeps its own scale.
+// Font faces shared across sizes and styles: each font file is opened once and read, not mapped,
+// and every size on a shared face keeps its own scale.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <string>
 
 #include "GdiTestCanvas.h"
 #include "platform/gdi.h"
+#include "platform/gdi/font_file_stream.h"
 
 using namespace gditest;
 
@@ -26,6 +29,13 @@ HFONT MakeFont(const char* face, int height, int weight = FW_NORMAL, bool italic
     return CreateFontIndirectA(&lf);
 }
 
+bool IsFontFile(const std::string& path) {
+    for (const char* ext : {".ttf", ".ttc", ".otf"})
+        if (path.size() > 4 && path.compare(path.size() - 4, 4, ext) == 0)
+            return true;
+    return false;
+}
+
 // Mappings per font file in this process.
 std::map<std::string, int> FontFileMappings() {
     std::map<std::string, int> files;
@@ -33,12 +43,20 @@ std::map<std::string, int> FontFileMappings() {
     std::string line;
     while (std::getline(maps, line)) {
         size_t slash = line.find('/');
-        if (slash == std::string::npos)
-            continue;
-        std::string path = line.substr(slash);
-        for (const char* ext : {".ttf", ".ttc", ".otf"})
-            if (path.size() > 4 && path.compare(path.size() - 4, 4, ext) == 0)
-                ++files[path];
+        if (slash != std::string::npos && IsFontFile(line.substr(slash)))
+            ++files[line.substr(slash)];
+    }
+    return files;
+}
+
+// Open descriptors per font file in this process.
+std::map<std::string, int> FontFileDescriptors() {
+    std::map<std::string, int> files;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd", error)) {
+        std::string path = std::filesystem::read_symlink(entry.path(), error).string();
+        if (!error && IsFontFile(path))
+            ++files[path];
     }
     return files;
 }
@@ -59,7 +77,7 @@ int DrawAndMeasure(HFONT font, const char* text, RECT* ink = nullptr) {
 
 }  // namespace
 
-TEST(GdiFontFace, EachFontFileIsMappedOnceAcrossSizesAndStyles) {
+TEST(GdiFontFace, EachFontFileIsOpenedOnceAcrossSizesAndStyles) {
     const struct {
         const char* face;
         int height;
@@ -76,10 +94,12 @@ TEST(GdiFontFace, EachFontFileIsMappedOnceAcrossSizesAndStyles) {
         EXPECT_GT(DrawAndMeasure(font, "中文Latin"), 0) << f.face << " " << f.height;
         DeleteObject(font);
     }
-    std::map<std::string, int> files = FontFileMappings();
-    ASSERT_FALSE(files.empty()) << "no font file is mapped after drawing text";
+    std::map<std::string, int> files = FontFileDescriptors();
+    ASSERT_FALSE(files.empty()) << "no font file is open after drawing text";
     for (const auto& [path, count] : files)
         EXPECT_EQ(count, 1) << path;
+    // Read on demand: a mapped CJK font would stay resident by megabytes.
+    EXPECT_TRUE(FontFileMappings().empty());
 }
 
 // Sizes that no other test uses, so each glyph below is rendered here for the
@@ -100,4 +120,21 @@ TEST(GdiFontFace, SizesOnASharedFaceKeepTheirOwnScale) {
     EXPECT_GE(inkLarge.bottom - inkLarge.top, 24);
     DeleteObject(small);
     DeleteObject(large);
+}
+
+// Files that are missing, empty or no font give no face and leave no descriptor behind.
+TEST(GdiFontFace, UnreadableFilesGiveNoFaceAndKeepNoDescriptor) {
+    char folder[] = "/tmp/font-stream.XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::string base = folder;
+    std::ofstream(base + "/empty.ttf").close();
+    std::ofstream(base + "/text.ttf") << "not a font, only some text that is long enough";
+    FT_Library library = nullptr;
+    ASSERT_EQ(FT_Init_FreeType(&library), 0);
+    for (const char* name : {"/missing.ttf", "/empty.ttf", "/text.ttf"}) {
+        EXPECT_EQ(gdi::OpenFaceByReading(library, base + name, 0), nullptr) << name;
+        EXPECT_EQ(FontFileDescriptors().count(base + name), 0u) << name;
+    }
+    FT_Done_FreeType(library);
+    std::filesystem::remove_all(base);
 }
