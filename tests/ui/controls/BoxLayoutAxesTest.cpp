@@ -14,13 +14,49 @@ using testsupport::RectText;
 
 namespace {
 
-// An action before the checks; points and positions are (main, cross).
+// An action before the checks; points and positions are (main, cross). A drag
+// presses at a, moves to b and releases there; HOLD stops before the release,
+// FINISH moves to a and releases. The scrolling calls go forward (right, down)
+// or back, along the main axis or across it.
 struct Step {
-    enum Kind { DRAG, SCROLL } kind;
+    enum Kind {
+        DRAG,
+        HOLD,
+        FINISH,
+        SCROLL,
+        LINE_ON,
+        LINE_BACK,
+        PAGE_ON,
+        PAGE_BACK,
+        TO_END,
+        TO_START
+    } kind;
     const char* control;
-    POINT a;  // drag: where the button goes down; scroll: the position
-    POINT b;  // drag: where the pointer moves and the button goes up
+    POINT a = {};  // drag: where the button goes down; scroll: the position
+    POINT b = {};  // drag: where the pointer moves and the button goes up
+    bool bAcross = false;
 };
+
+using ScrollFn = void (Orvik::CContainerUI::*)();
+
+// The container's horizontal and vertical call for a scrolling step.
+std::pair<ScrollFn, ScrollFn> ScrollCalls(Step::Kind kind) {
+    using C = Orvik::CContainerUI;
+    switch (kind) {
+        case Step::LINE_ON:
+            return {&C::ScrollLineRight, &C::ScrollLineDown};
+        case Step::LINE_BACK:
+            return {&C::ScrollLineLeft, &C::ScrollLineUp};
+        case Step::PAGE_ON:
+            return {&C::ScrollPageRight, &C::ScrollPageDown};
+        case Step::PAGE_BACK:
+            return {&C::ScrollPageLeft, &C::ScrollPageUp};
+        case Step::TO_END:
+            return {&C::ScrollToRight, &C::ScrollToBottom};
+        default:
+            return {&C::ScrollToLeft, &C::ScrollToTop};
+    }
+}
 
 // What is checked after the steps. "name" -> "ms,cs,me,ce" (main start, cross start, main
 // end, cross end); "client:name" -> the container's client bounds, same order;
@@ -63,6 +99,8 @@ std::string Transpose(std::string doc, bool bVertical) {
     doc = ReplaceAll(doc, R"(\bsep=)", std::string("sep") + main + "=");
     doc = ReplaceAll(doc, R"(\bmainbar=)", bVertical ? "vscrollbar=" : "hscrollbar=");
     doc = ReplaceAll(doc, R"(\bcrossbar=)", bVertical ? "hscrollbar=" : "vscrollbar=");
+    doc =
+        ReplaceAll(doc, R"(\bmainbarstyle=)", bVertical ? "vscrollbarstyle=" : "hscrollbarstyle=");
     doc = ReplaceAll(doc, R"(\bcrossalign="center")",
                      bVertical ? R"(childalign="center")" : R"(childvalign="vcenter")");
     doc = ReplaceAll(doc, R"(\bcrossalign="end")",
@@ -125,13 +163,22 @@ protected:
                 p->SetScrollPos(SIZE{a.x, a.y});
             return;
         }
-        POINT b = TransposePoint(s.b, bVertical);
+        if (s.kind != Step::DRAG && s.kind != Step::HOLD && s.kind != Step::FINISH) {
+            auto [horizontal, vertical] = ScrollCalls(s.kind);
+            if (Orvik::CContainerUI* p = NeedContainer(s.control))
+                (p->*(bVertical != s.bAcross ? vertical : horizontal))();
+            return;
+        }
         Orvik::CControlUI* p = Need(s.control);
         if (p == nullptr)
             return;
         EXPECT_EQ(p->GetInputFlags(), 2u);
-        Send(p, Orvik::UIEVENT_BUTTONDOWN, a);
+        if (s.kind != Step::FINISH)
+            Send(p, Orvik::UIEVENT_BUTTONDOWN, a);
+        POINT b = s.kind == Step::FINISH ? a : TransposePoint(s.b, bVertical);
         Send(p, Orvik::UIEVENT_MOUSEMOVE, b);
+        if (s.kind == Step::HOLD)
+            return;
         Send(p, Orvik::UIEVENT_BUTTONUP, b);
         m_pTree->Layout(m_pTree->Root()->GetBounds().right, m_pTree->Root()->GetBounds().bottom);
     }
@@ -280,6 +327,16 @@ const AxisCase CASES[] = {
      {200, 200},
      {{Step::DRAG, "b", {61, 10}, {40, 10}}},
      {{"fixed:b", "71"}, {"b", "60,0,131,200"}}},
+    {"StartBandFollowsThePointerBackFromTheMinimum",
+     R"(<Box><Control main="60"/><Box name="b" main="50" minmain="40" sep="-4"/><Control/></Box>)",
+     {200, 200},
+     {{Step::HOLD, "b", {61, 10}, {90, 10}}, {Step::FINISH, "b", {73, 10}}},
+     {{"fixed:b", "57"}, {"b", "60,0,117,200"}}},
+    {"EndBandIgnoresAPointerShortOfIt",
+     R"(<Box><Box name="b" main="50" minmain="40" sep="4"/><Control/></Box>)",
+     {200, 200},
+     {{Step::HOLD, "b", {48, 10}, {30, 10}}, {Step::FINISH, "b", {33, 10}}},
+     {{"fixed:b", "40"}}},
     // --- scroll bars: range and position on both axes ---
     {"MainOverflowShowsTheMainBar",
      R"(<Box name="list" mainbar="true"><Control name="a" main="80"/><Control name="b"/>
@@ -317,6 +374,29 @@ const AxisCase CASES[] = {
       {"range:list", "216,166"},
       {"pos:list", "16,20"},
       {"a", "-16,-20,284,230"}}},
+    {"PageStepIsTheClientLessTheInset",
+     R"(<Box name="list" mainbar="true" inset="5,0,5,0"><Control main="300"/></Box>)",
+     {100, 100},
+     {{Step::PAGE_ON, "list"}, {Step::PAGE_ON, "list"}, {Step::PAGE_BACK, "list"}},
+     {{"range:list", "210,0"}, {"pos:list", "90,0"}}},
+    {"PageStepLeavesOutTheOtherBar",
+     R"(<Box name="list" mainbar="true" crossbar="true"><Control main="300" mincross="250"/>
+        </Box>)",
+     {100, 100},
+     {{Step::PAGE_ON, "list"}, {Step::PAGE_ON, "list", {}, {}, true}},
+     {{"pos:list", "84,84"}}},
+    {"EndAndStartJumpOnOneAxis",
+     R"(<Box name="list" mainbar="true" crossbar="true"><Control main="300" mincross="250"/>
+        </Box>)",
+     {100, 100},
+     {{Step::TO_END, "list"}, {Step::TO_END, "list", {}, {}, true}, {Step::TO_START, "list"}},
+     {{"pos:list", "0,166"}}},
+    {"LineStepIsTheBarsUnit",
+     R"(<Box name="list" mainbar="true" mainbarstyle="scrollunit=&quot;7&quot;">
+        <Control main="300"/></Box>)",
+     {100, 100},
+     {{Step::LINE_ON, "list"}, {Step::LINE_ON, "list"}, {Step::LINE_BACK, "list"}},
+     {{"pos:list", "7,0"}}},
 };
 
 std::vector<Orientation> BothOrientations() {
