@@ -14,8 +14,8 @@ public:
     constexpr bool IsVertical() const { return m_bVertical; }
     constexpr CAxis Cross() const { return CAxis(!m_bVertical); }
 
-    LONG RECT::*Start() const { return m_bVertical ? &RECT::top : &RECT::left; }
-    LONG RECT::*End() const { return m_bVertical ? &RECT::bottom : &RECT::right; }
+    constexpr LONG RECT::*Start() const { return m_bVertical ? &RECT::top : &RECT::left; }
+    constexpr LONG RECT::*End() const { return m_bVertical ? &RECT::bottom : &RECT::right; }
     LONG Extent(const RECT& rc) const { return rc.*End() - rc.*Start(); }
     LONG Of(const SIZE& sz) const { return m_bVertical ? sz.cy : sz.cx; }
     LONG& Of(SIZE& sz) const { return m_bVertical ? sz.cy : sz.cx; }

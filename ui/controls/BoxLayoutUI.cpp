@@ -51,9 +51,10 @@ SIZE CBoxLayoutUI::AvailableExtent(const CUIRect& rcClient) const {
     return sz;
 }
 
+template <bool bVertical>
 void CBoxLayoutUI::MeasureChild(CControlUI& c, SIZE szAvailable, MeasureResult& m) {
-    const CAxis a = m_axis;
-    const CAxis x = a.Cross();
+    constexpr CAxis a(bVertical);
+    constexpr CAxis x = a.Cross();
     const CUIRect& pad = c.GetPadding();
     SIZE sz = a.MakeSize(0, x.Fixed(c));
     if (m_bStretchUnlessFixed && a.Fixed(c) == 0) {
@@ -73,12 +74,13 @@ void CBoxLayoutUI::MeasureChild(CControlUI& c, SIZE szAvailable, MeasureResult& 
 }
 
 // Pass 1: what the children with an extent along the axis take, and how many share the rest.
+template <bool bVertical>
 MeasureResult CBoxLayoutUI::MeasurePass(SIZE szAvailable) {
     MeasureResult m;
     for (int i = 0; i < m_items.GetSize(); ++i) {
         CControlUI& c = *ItemAt(i);
         if (c.IsVisible() && !c.IsFloat())
-            MeasureChild(c, szAvailable, m);
+            MeasureChild<bVertical>(c, szAvailable, m);
     }
     if (m.nPlaced > 0)
         m.nFixedTotal += m_iChildPadding * (m.nPlaced - 1);
@@ -95,15 +97,17 @@ CBoxLayoutUI::CrossAlign CBoxLayoutUI::CrossAlignment() const {
 }
 
 // Centred ignores the child's padding; the end and start keep theirs.
+template <bool bVertical>
 RECT CBoxLayoutUI::AlignAcross(const CControlUI& c, const CUIRect& rcClient, LONG nPos, LONG nAlong,
                                LONG nAcross) const {
-    const CAxis x = m_axis.Cross();
+    constexpr CAxis a(bVertical);
+    constexpr CAxis x = a.Cross();
     const CUIRect& pad = c.GetPadding();
     const CScrollBarUI* pBar = x.IsVertical() ? m_pVerticalScrollBar : m_pHorizontalScrollBar;
     bool bBar = IsBarVisible(pBar);
     LONG range = bBar ? pBar->GetScrollRange() : 0;
     LONG pos = bBar ? pBar->GetScrollPos() : 0;
-    LONG nStart = nPos + pad.*m_axis.Start();
+    LONG nStart = nPos + pad.*a.Start();
     LONG nCross = 0;
     switch (CrossAlignment()) {
         case CrossAlign::CENTRE:
@@ -117,12 +121,14 @@ RECT CBoxLayoutUI::AlignAcross(const CControlUI& c, const CUIRect& rcClient, LON
             nCross = rcClient.*x.Start() - pos + pad.*x.Start();
             break;
     }
-    return m_axis.MakeRect(nStart, nStart + nAlong, nCross, nCross + nAcross);
+    return a.MakeRect(nStart, nStart + nAlong, nCross, nCross + nAcross);
 }
 
 // The measured cross extent is not used: a child fills the client unless capped.
+template <bool bVertical>
 LONG CBoxLayoutUI::CrossExtent(const CControlUI& c, SIZE szAvailable, SIZE szLimit) const {
-    const CAxis x = m_axis.Cross();
+    constexpr CAxis a(bVertical);
+    constexpr CAxis x = a.Cross();
     const CUIRect& pad = c.GetPadding();
     LONG n = x.Max(c);
     if (n == 0)
@@ -130,10 +136,11 @@ LONG CBoxLayoutUI::CrossExtent(const CControlUI& c, SIZE szAvailable, SIZE szLim
     return std::max<LONG>(std::min<LONG>(std::max<LONG>(n, 0), x.Of(szLimit)), x.Min(c));
 }
 
+template <bool bVertical>
 void CBoxLayoutUI::PlaceChild(CControlUI& c, const CUIRect& rcClient, SIZE szAvailable,
                               const MeasureResult& m, PlaceCursor& cur) {
-    const CAxis a = m_axis;
-    const CAxis x = a.Cross();
+    constexpr CAxis a(bVertical);
+    constexpr CAxis x = a.Cross();
     const CUIRect& pad = c.GetPadding();
     ++cur.nPlaced;
     cur.nRemaining -= pad.*a.Start();
@@ -152,7 +159,9 @@ void CBoxLayoutUI::PlaceChild(CControlUI& c, const CUIRect& rcClient, SIZE szAva
         n = Clamp(c, a, a.Of(sz));
         cur.nFixedLeft -= n;
     }
-    c.SetBounds(AlignAcross(c, rcClient, cur.nPos, n, CrossExtent(c, szAvailable, szLimit)), false);
+    c.SetBounds(AlignAcross<bVertical>(c, rcClient, cur.nPos, n,
+                                       CrossExtent<bVertical>(c, szAvailable, szLimit)),
+                false);
     LONG nTaken = pad.*a.Start() + n + pad.*a.End();
     cur.nPos += nTaken + m_iChildPadding;
     cur.nUsed += nTaken;
@@ -160,13 +169,15 @@ void CBoxLayoutUI::PlaceChild(CControlUI& c, const CUIRect& rcClient, SIZE szAva
 }
 
 // Pass 2: place the children from the start edge on; returns the space they used.
+template <bool bVertical>
 LONG CBoxLayoutUI::PlacePass(const CUIRect& rcClient, SIZE szAvailable, const MeasureResult& m) {
-    const CScrollBarUI* pBar = m_axis.IsVertical() ? m_pVerticalScrollBar : m_pHorizontalScrollBar;
+    constexpr CAxis a(bVertical);
+    const CScrollBarUI* pBar = a.IsVertical() ? m_pVerticalScrollBar : m_pHorizontalScrollBar;
     PlaceCursor cur;
     if (m.nStretchable > 0)
-        cur.nShare = std::max<LONG>(0, (m_axis.Of(szAvailable) - m.nFixedTotal) / m.nStretchable);
-    cur.nPos = rcClient.*m_axis.Start() - (IsBarVisible(pBar) ? pBar->GetScrollPos() : 0);
-    cur.nRemaining = m_axis.Of(szAvailable);
+        cur.nShare = std::max<LONG>(0, (a.Of(szAvailable) - m.nFixedTotal) / m.nStretchable);
+    cur.nPos = rcClient.*a.Start() - (IsBarVisible(pBar) ? pBar->GetScrollPos() : 0);
+    cur.nRemaining = a.Of(szAvailable);
     cur.nFixedLeft = m.nFixedTotal;
     for (int i = 0; i < m_items.GetSize(); ++i) {
         CControlUI& c = *ItemAt(i);
@@ -175,24 +186,31 @@ LONG CBoxLayoutUI::PlacePass(const CUIRect& rcClient, SIZE szAvailable, const Me
         if (c.IsFloat())
             PlaceFloatingChild(i);
         else
-            PlaceChild(c, rcClient, szAvailable, m, cur);
+            PlaceChild<bVertical>(c, rcClient, szAvailable, m, cur);
     }
     return cur.nUsed;
+}
+
+template <bool bVertical>
+void CBoxLayoutUI::LayOut(const CUIRect& rcClient) {
+    constexpr CAxis a(bVertical);
+    SIZE szAvailable = AvailableExtent(rcClient);
+    MeasureResult m = MeasurePass<bVertical>(szAvailable);
+    LONG used = PlacePass<bVertical>(rcClient, szAvailable, m);
+    LONG nAlong = used + (m.nPlaced > 0 ? m_iChildPadding * (m.nPlaced - 1) : 0);
+    SIZE szContent = a.MakeSize(nAlong, m.nCrossContent);
+    UpdateScrollBars(rcClient, szContent.cx, szContent.cy);
 }
 
 void CBoxLayoutUI::SetBounds(const RECT& rc, bool bInvalidate) {
     CControlUI::SetBounds(rc, bInvalidate);
     CUIRect rcClient = GetClientBounds();
-    if (m_items.IsEmpty()) {
+    if (m_items.IsEmpty())
         UpdateScrollBars(rcClient, 0, 0);
-        return;
-    }
-    SIZE szAvailable = AvailableExtent(rcClient);
-    MeasureResult m = MeasurePass(szAvailable);
-    LONG used = PlacePass(rcClient, szAvailable, m);
-    LONG nAlong = used + (m.nPlaced > 0 ? m_iChildPadding * (m.nPlaced - 1) : 0);
-    SIZE szContent = m_axis.MakeSize(nAlong, m.nCrossContent);
-    UpdateScrollBars(rcClient, szContent.cx, szContent.cy);
+    else if (m_axis.IsVertical())
+        LayOut<true>(rcClient);
+    else
+        LayOut<false>(rcClient);
 }
 
 }  // namespace Orvik

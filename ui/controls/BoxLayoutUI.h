@@ -40,13 +40,23 @@ private:
     bool BandEvent(ControlEvent& event);
     void BandDragStep(POINT pt);
     SIZE AvailableExtent(const CUIRect& rcClient) const;
+    // The passes take the axis as a template argument so that picking a
+    // rectangle's edge costs nothing in the layout's inner loop.
+    template <bool bVertical>
+    void LayOut(const CUIRect& rcClient);
+    template <bool bVertical>
     boxlayout::MeasureResult MeasurePass(SIZE szAvailable);
+    template <bool bVertical>
     void MeasureChild(CControlUI& c, SIZE szAvailable, boxlayout::MeasureResult& m);
+    template <bool bVertical>
     LONG PlacePass(const CUIRect& rcClient, SIZE szAvailable, const boxlayout::MeasureResult& m);
+    template <bool bVertical>
     void PlaceChild(CControlUI& c, const CUIRect& rcClient, SIZE szAvailable,
                     const boxlayout::MeasureResult& m, boxlayout::PlaceCursor& cur);
+    template <bool bVertical>
     LONG CrossExtent(const CControlUI& c, SIZE szAvailable, SIZE szLimit) const;
     CrossAlign CrossAlignment() const;
+    template <bool bVertical>
     RECT AlignAcross(const CControlUI& c, const CUIRect& rcClient, LONG nPos, LONG nAlong,
                      LONG nAcross) const;
 
