@@ -2,7 +2,7 @@
 // as a horizontal and as a vertical layout by transposing the document and the expectations.
 #include <gtest/gtest.h>
 
-#include <regex>
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -83,40 +83,86 @@ void PrintTo(const Orientation& o, std::ostream* os) {
     *os << o.c.name << (o.bVertical ? " as vertical" : " as horizontal");
 }
 
-std::string ReplaceAll(std::string s, const std::string& re, const std::string& with) {
-    return std::regex_replace(s, std::regex(re), with);
+bool IsWordChar(char ch) {
+    return std::isalnum(static_cast<unsigned char>(ch)) != 0;
 }
 
-// Rewrites an axis-neutral document as the markup of one orientation.
-std::string Transpose(std::string doc, bool bVertical) {
-    const char* main = bVertical ? "height" : "width";
-    const char* cross = bVertical ? "width" : "height";
-    doc = ReplaceAll(doc, R"((</?)Box\b)", bVertical ? "$1VerticalLayout" : "$1HorizontalLayout");
-    doc = ReplaceAll(doc, R"(\bmain=)", std::string(main) + "=");
-    doc = ReplaceAll(doc, R"(\bcross=)", std::string(cross) + "=");
-    doc = ReplaceAll(doc, R"(\b(min|max)main=)", std::string("$1") + main + "=");
-    doc = ReplaceAll(doc, R"(\b(min|max)cross=)", std::string("$1") + cross + "=");
-    doc = ReplaceAll(doc, R"(\bsep=)", std::string("sep") + main + "=");
-    doc = ReplaceAll(doc, R"(\bmainbar=)", bVertical ? "vscrollbar=" : "hscrollbar=");
-    doc = ReplaceAll(doc, R"(\bcrossbar=)", bVertical ? "hscrollbar=" : "vscrollbar=");
-    doc =
-        ReplaceAll(doc, R"(\bmainbarstyle=)", bVertical ? "vscrollbarstyle=" : "hscrollbarstyle=");
-    doc = ReplaceAll(doc, R"(\bcrossalign="center")",
-                     bVertical ? R"(childalign="center")" : R"(childvalign="vcenter")");
-    doc = ReplaceAll(doc, R"(\bcrossalign="end")",
-                     bVertical ? R"(childalign="right")" : R"(childvalign="bottom")");
-    const std::string n = R"((-?[0-9.]+))";
-    std::string rect = R"(\b(pad|inset|pos|float)=")" + n + "," + n + "," + n + "," + n + "\"";
-    doc = ReplaceAll(doc, rect, bVertical ? R"($1="$3,$2,$5,$4")" : R"($1="$2,$3,$4,$5")");
-    return ReplaceAll(doc, R"(\bpad=)", "padding=");
+// Replaces every `from` that does not continue a word.
+std::string ReplaceWord(std::string s, const std::string& from, const std::string& to) {
+    for (size_t at = s.find(from); at != std::string::npos; at = s.find(from, at)) {
+        if (at > 0 && IsWordChar(s[at - 1])) {
+            at += from.size();
+            continue;
+        }
+        s.replace(at, from.size(), to);
+        at += to.size();
+    }
+    return s;
+}
+
+std::vector<std::string> Split(const std::string& s) {
+    std::vector<std::string> parts(1);
+    for (char ch : s) {
+        if (ch == ',')
+            parts.emplace_back();
+        else
+            parts.back() += ch;
+    }
+    return parts;
 }
 
 // "a,b,c,d" -> "b,a,d,c" and "a,b" -> "b,a" when vertical.
 std::string TransposeValue(const std::string& v, bool bVertical) {
-    if (!bVertical)
+    std::vector<std::string> p = Split(v);
+    if (!bVertical || (p.size() != 2 && p.size() != 4))
         return v;
-    std::string out = ReplaceAll(v, R"(^([^,]+),([^,]+),([^,]+),([^,]+)$)", "$2,$1,$4,$3");
-    return out != v ? out : ReplaceAll(v, R"(^([^,]+),([^,]+)$)", "$2,$1");
+    if (p.size() == 2)
+        return p[1] + "," + p[0];
+    return p[1] + "," + p[0] + "," + p[3] + "," + p[2];
+}
+
+// Rewrites the rectangles of one attribute (ms,cs,me,ce) into l,t,r,b.
+std::string TransposeRects(std::string doc, const std::string& name, const std::string& to,
+                           bool bVertical) {
+    std::string from = name + "=\"";
+    for (size_t at = doc.find(from); at != std::string::npos; at = doc.find(from, at)) {
+        size_t end = doc.find('"', at + from.size());
+        if ((at > 0 && IsWordChar(doc[at - 1])) || end == std::string::npos) {
+            at += from.size();
+            continue;
+        }
+        std::string value = doc.substr(at + from.size(), end - at - from.size());
+        std::string rewritten = to + "=\"" + TransposeValue(value, bVertical) + "\"";
+        doc.replace(at, end + 1 - at, rewritten);
+        at += rewritten.size();
+    }
+    return doc;
+}
+
+// Rewrites an axis-neutral document as the markup of one orientation.
+std::string Transpose(std::string doc, bool bVertical) {
+    const std::string main = bVertical ? "height" : "width";
+    const std::string cross = bVertical ? "width" : "height";
+    const std::string box = bVertical ? "VerticalLayout" : "HorizontalLayout";
+    doc = ReplaceWord(ReplaceWord(doc, "<Box", "<" + box), "</Box>", "</" + box + ">");
+    for (const char* limit : {"min", "max"}) {
+        doc = ReplaceWord(doc, std::string(limit) + "main=", limit + main + "=");
+        doc = ReplaceWord(doc, std::string(limit) + "cross=", limit + cross + "=");
+    }
+    doc = ReplaceWord(doc, "main=", main + "=");
+    doc = ReplaceWord(doc, "cross=", cross + "=");
+    doc = ReplaceWord(doc, "sep=", "sep" + main + "=");
+    doc = ReplaceWord(doc, "mainbar=", bVertical ? "vscrollbar=" : "hscrollbar=");
+    doc = ReplaceWord(doc, "mainbarstyle=", bVertical ? "vscrollbarstyle=" : "hscrollbarstyle=");
+    doc = ReplaceWord(doc, "crossbar=", bVertical ? "hscrollbar=" : "vscrollbar=");
+    doc = ReplaceWord(doc, R"(crossalign="center")",
+                      bVertical ? R"(childalign="center")" : R"(childvalign="vcenter")");
+    doc = ReplaceWord(doc, R"(crossalign="end")",
+                      bVertical ? R"(childalign="right")" : R"(childvalign="bottom")");
+    doc = TransposeRects(doc, "pad", "padding", bVertical);
+    for (const char* name : {"inset", "pos", "float"})
+        doc = TransposeRects(doc, name, name, bVertical);
+    return doc;
 }
 
 POINT TransposePoint(POINT pt, bool bVertical) {
