@@ -1,29 +1,25 @@
-// Shared arithmetic of the two box layouts' passes.
+// Shared arithmetic of the box layout's passes.
 #pragma once
 
 #include <algorithm>
 
-#include "ui/controls/ControlUI.h"
+#include "ui/controls/Axis.h"
 
 namespace Orvik::boxlayout {
 
-// Fixed width when at least 1, else the maximum width.
-inline LONG CapWidth(const CControlUI& c) {
-    return c.GetFixedWidth() >= 1 ? c.GetFixedWidth() : c.GetMaxWidth();
-}
-inline LONG CapHeight(const CControlUI& c) {
-    return c.GetFixedHeight() >= 1 ? c.GetFixedHeight() : c.GetMaxHeight();
+// Fixed extent when at least 1, else the maximum.
+inline LONG Cap(const CControlUI& c, CAxis a) {
+    return a.Fixed(c) >= 1 ? a.Fixed(c) : a.Max(c);
 }
 // Raised to the minimum, then lowered to the maximum.
-inline LONG ClampWidth(const CControlUI& c, LONG v) {
-    return std::min<LONG>(std::max<LONG>(v, c.GetMinWidth()), c.GetMaxWidth());
-}
-inline LONG ClampHeight(const CControlUI& c, LONG v) {
-    return std::min<LONG>(std::max<LONG>(v, c.GetMinHeight()), c.GetMaxHeight());
+inline LONG Clamp(const CControlUI& c, CAxis a, LONG v) {
+    return std::min<LONG>(std::max<LONG>(v, a.Min(c)), a.Max(c));
 }
 // What the child may measure into, lowered to its caps.
-inline SIZE Limit(const CControlUI& c, LONG cx, LONG cy) {
-    return SIZE{std::min(cx, CapWidth(c)), std::min(cy, CapHeight(c))};
+inline SIZE Limit(const CControlUI& c, SIZE sz) {
+    const CAxis x(false);
+    const CAxis y(true);
+    return SIZE{std::min(sz.cx, Cap(c, x)), std::min(sz.cy, Cap(c, y))};
 }
 
 // What the measuring pass hands to the placing pass.
@@ -31,8 +27,19 @@ struct MeasureResult {
     LONG nFixedTotal = 0;
     int nStretchable = 0;
     int nPlaced = 0;
-    // The extent across the layout's axis: widest (or tallest) child.
+    // The extent across the layout's axis: the widest (or tallest) child.
     LONG nCrossContent = 0;
+};
+
+// Where the placing pass stands after each child.
+struct PlaceCursor {
+    LONG nPos = 0;
+    LONG nRemaining = 0;
+    LONG nFixedLeft = 0;
+    LONG nShare = 0;
+    LONG nUsed = 0;
+    int nPlaced = 0;
+    int nStretched = 0;
 };
 
 }  // namespace Orvik::boxlayout

@@ -1,6 +1,7 @@
 // The container: owns children, insets and clips them, scrolls them and routes events.
 #pragma once
 
+#include "ui/controls/Axis.h"
 #include "ui/controls/ControlUI.h"
 #include "ui/controls/IContainerUI.h"
 
@@ -96,6 +97,8 @@ protected:
     // Deletes a child as Remove does: at once, or through the host.
     void DestroyChild(CControlUI* pControl);
     bool IsBarVisible(const CScrollBarUI* pBar) const;
+    // The bar that scrolls along the axis (the vertical bar for y), or null.
+    CScrollBarUI* BarAlong(CAxis a) const;
 
     CUIPtrArray m_items;
     CUIRect m_rcInset;
@@ -111,14 +114,16 @@ protected:
 
 private:
     bool PaintChildren(HDC hDC, const RECT& rcPaint, CControlUI* pStopAt, CClipScope& clip);
-    void UpdateVerticalBarOnly(RECT rc, int cyContent);
-    void UpdateHorizontalBarOnly(RECT rc, int cxContent);
-    void UpdateBothBars(RECT rc, int cxContent, int cyContent);
+    void UpdateBar(CAxis a, RECT rc, SIZE szContent, bool bCrossChanged);
+    void FitCrossBar(CAxis a, const RECT& rc, SIZE szContent, bool bTaken);
+    void UpdateBothBars(RECT rc, SIZE szContent);
     bool PlaceHorizontalBar(RECT& rc, int cxContent);
     // Lays the container out again with its current rectangle.
     void Relayout(bool bInvalidate, bool bMarkRunning);
-    int VerticalLineStep() const;
-    int HorizontalLineStep() const;
+    int LineStep(CAxis a) const;
+    int PageStep(CAxis a) const;
+    void ScrollBy(CAxis a, int nDelta);
+    void ScrollTo(CAxis a, int nPos);
     bool ScrollKey(ControlEvent& event);
     bool ScrollWheel(ControlEvent& event);
     CControlUI* FindInChildren(FINDCONTROLPROC Proc, LPVOID pData, UINT uFlags);

@@ -8,129 +8,127 @@
 
 namespace Orvik {
 
+CScrollBarUI* CContainerUI::BarAlong(CAxis a) const {
+    return a.IsVertical() ? m_pVerticalScrollBar : m_pHorizontalScrollBar;
+}
+
 SIZE CContainerUI::GetScrollPos() const {
     SIZE sz = {0, 0};
-    if (IsBarVisible(m_pVerticalScrollBar))
-        sz.cy = m_pVerticalScrollBar->GetScrollPos();
-    if (IsBarVisible(m_pHorizontalScrollBar))
-        sz.cx = m_pHorizontalScrollBar->GetScrollPos();
+    for (CAxis a : {CAxis(true), CAxis(false)}) {
+        if (IsBarVisible(BarAlong(a)))
+            a.Of(sz) = BarAlong(a)->GetScrollPos();
+    }
     return sz;
 }
 
 SIZE CContainerUI::GetScrollRange() const {
     SIZE sz = {0, 0};
-    if (IsBarVisible(m_pVerticalScrollBar))
-        sz.cy = m_pVerticalScrollBar->GetScrollRange();
-    if (IsBarVisible(m_pHorizontalScrollBar))
-        sz.cx = m_pHorizontalScrollBar->GetScrollRange();
+    for (CAxis a : {CAxis(true), CAxis(false)}) {
+        if (IsBarVisible(BarAlong(a)))
+            a.Of(sz) = BarAlong(a)->GetScrollRange();
+    }
     return sz;
 }
 
 void CContainerUI::SetScrollPos(SIZE szPos) {
-    int dx = 0;
-    int dy = 0;
-    if (IsBarVisible(m_pVerticalScrollBar)) {
-        int iOld = m_pVerticalScrollBar->GetScrollPos();
-        m_pVerticalScrollBar->SetScrollPos(szPos.cy);
-        dy = m_pVerticalScrollBar->GetScrollPos() - iOld;
+    SIZE szMoved = {0, 0};
+    for (CAxis a : {CAxis(true), CAxis(false)}) {
+        CScrollBarUI* pBar = BarAlong(a);
+        if (!IsBarVisible(pBar))
+            continue;
+        int iOld = pBar->GetScrollPos();
+        pBar->SetScrollPos(a.Of(szPos));
+        a.Of(szMoved) = pBar->GetScrollPos() - iOld;
     }
-    if (IsBarVisible(m_pHorizontalScrollBar)) {
-        int iOld = m_pHorizontalScrollBar->GetScrollPos();
-        m_pHorizontalScrollBar->SetScrollPos(szPos.cx);
-        dx = m_pHorizontalScrollBar->GetScrollPos() - iOld;
-    }
-    if (dx == 0 && dy == 0)
+    if (szMoved.cx == 0 && szMoved.cy == 0)
         return;
     // Scrolling moves the children without a layout pass.
     for (int i = 0; i < m_items.GetSize(); ++i) {
         CControlUI* pChild = ItemAt(i);
         if (pChild->IsVisible() && !pChild->IsFloat())
-            pChild->Offset(-dx, -dy, false);
+            pChild->Offset(-szMoved.cx, -szMoved.cy, false);
     }
     Invalidate();
 }
 
-int CContainerUI::VerticalLineStep() const {
+// The host's line height down, 8 pixels across, or the bar's own unit.
+int CContainerUI::LineStep(CAxis a) const {
     int nStep = 8;
-    if (m_pHost != nullptr)
+    if (a.IsVertical() && m_pHost != nullptr)
         nStep = m_pHost->GetDefaultFontInfo()->tm.tmHeight + 8;
-    if (m_pVerticalScrollBar != nullptr && m_pVerticalScrollBar->GetScrollUnit() > 1)
-        nStep = m_pVerticalScrollBar->GetScrollUnit();
+    CScrollBarUI* pBar = BarAlong(a);
+    if (pBar != nullptr && pBar->GetScrollUnit() > 1)
+        nStep = pBar->GetScrollUnit();
     return nStep;
 }
 
-int CContainerUI::HorizontalLineStep() const {
-    if (m_pHorizontalScrollBar != nullptr && m_pHorizontalScrollBar->GetScrollUnit() > 1)
-        return m_pHorizontalScrollBar->GetScrollUnit();
-    return 8;
+// The client extent: the item less the inset and the other bar.
+int CContainerUI::PageStep(CAxis a) const {
+    int iPage = a.Extent(m_rcItem) - m_rcInset.*a.Start() - m_rcInset.*a.End();
+    CScrollBarUI* pCross = BarAlong(a.Cross());
+    if (IsBarVisible(pCross))
+        iPage -= a.Fixed(*pCross);
+    return iPage;
+}
+
+void CContainerUI::ScrollBy(CAxis a, int nDelta) {
+    SIZE sz = GetScrollPos();
+    a.Of(sz) += nDelta;
+    SetScrollPos(sz);
+}
+
+void CContainerUI::ScrollTo(CAxis a, int nPos) {
+    SIZE sz = GetScrollPos();
+    a.Of(sz) = nPos;
+    SetScrollPos(sz);
 }
 
 void CContainerUI::ScrollLineUp() {
-    SIZE sz = GetScrollPos();
-    SetScrollPos(SIZE{sz.cx, sz.cy - VerticalLineStep()});
+    ScrollBy(CAxis(true), -LineStep(CAxis(true)));
 }
 
 void CContainerUI::ScrollLineDown() {
-    SIZE sz = GetScrollPos();
-    SetScrollPos(SIZE{sz.cx, sz.cy + VerticalLineStep()});
+    ScrollBy(CAxis(true), LineStep(CAxis(true)));
 }
 
 void CContainerUI::ScrollPageUp() {
-    SIZE sz = GetScrollPos();
-    int iPage = m_rcItem.GetHeight() - m_rcInset.top - m_rcInset.bottom;
-    if (IsBarVisible(m_pHorizontalScrollBar))
-        iPage -= m_pHorizontalScrollBar->GetFixedHeight();
-    SetScrollPos(SIZE{sz.cx, sz.cy - iPage});
+    ScrollBy(CAxis(true), -PageStep(CAxis(true)));
 }
 
 void CContainerUI::ScrollPageDown() {
-    SIZE sz = GetScrollPos();
-    int iPage = m_rcItem.GetHeight() - m_rcInset.top - m_rcInset.bottom;
-    if (IsBarVisible(m_pHorizontalScrollBar))
-        iPage -= m_pHorizontalScrollBar->GetFixedHeight();
-    SetScrollPos(SIZE{sz.cx, sz.cy + iPage});
+    ScrollBy(CAxis(true), PageStep(CAxis(true)));
 }
 
 void CContainerUI::ScrollToTop() {
-    SetScrollPos(SIZE{GetScrollPos().cx, 0});
+    ScrollTo(CAxis(true), 0);
 }
 
 void CContainerUI::ScrollToBottom() {
-    SetScrollPos(SIZE{GetScrollPos().cx, GetScrollRange().cy});
+    ScrollTo(CAxis(true), GetScrollRange().cy);
 }
 
 void CContainerUI::ScrollLineLeft() {
-    SIZE sz = GetScrollPos();
-    SetScrollPos(SIZE{sz.cx - HorizontalLineStep(), sz.cy});
+    ScrollBy(CAxis(false), -LineStep(CAxis(false)));
 }
 
 void CContainerUI::ScrollLineRight() {
-    SIZE sz = GetScrollPos();
-    SetScrollPos(SIZE{sz.cx + HorizontalLineStep(), sz.cy});
+    ScrollBy(CAxis(false), LineStep(CAxis(false)));
 }
 
 void CContainerUI::ScrollPageLeft() {
-    SIZE sz = GetScrollPos();
-    int iPage = m_rcItem.GetWidth() - m_rcInset.left - m_rcInset.right;
-    if (IsBarVisible(m_pVerticalScrollBar))
-        iPage -= m_pVerticalScrollBar->GetFixedWidth();
-    SetScrollPos(SIZE{sz.cx - iPage, sz.cy});
+    ScrollBy(CAxis(false), -PageStep(CAxis(false)));
 }
 
 void CContainerUI::ScrollPageRight() {
-    SIZE sz = GetScrollPos();
-    int iPage = m_rcItem.GetWidth() - m_rcInset.left - m_rcInset.right;
-    if (IsBarVisible(m_pVerticalScrollBar))
-        iPage -= m_pVerticalScrollBar->GetFixedWidth();
-    SetScrollPos(SIZE{sz.cx + iPage, sz.cy});
+    ScrollBy(CAxis(false), PageStep(CAxis(false)));
 }
 
 void CContainerUI::ScrollToLeft() {
-    SetScrollPos(SIZE{0, GetScrollPos().cy});
+    ScrollTo(CAxis(false), 0);
 }
 
 void CContainerUI::ScrollToRight() {
-    SetScrollPos(SIZE{GetScrollRange().cx, GetScrollPos().cy});
+    ScrollTo(CAxis(false), GetScrollRange().cx);
 }
 
 namespace {
@@ -181,35 +179,57 @@ void CContainerUI::Relayout(bool bInvalidate, bool bMarkRunning) {
 void CContainerUI::UpdateScrollBars(RECT rcClient, int cxContent, int cyContent) {
     bool bV = m_pVerticalScrollBar != nullptr;
     bool bH = m_pHorizontalScrollBar != nullptr;
+    SIZE szContent = {cxContent, cyContent};
     if (bV && bH)
-        UpdateBothBars(rcClient, cxContent, cyContent);
-    else if (bV)
-        UpdateVerticalBarOnly(rcClient, cyContent);
-    else if (bH)
-        UpdateHorizontalBarOnly(rcClient, cxContent);
+        UpdateBothBars(rcClient, szContent);
+    else if (bV || bH)
+        UpdateBar(CAxis(bV), rcClient, szContent, false);
 }
 
-void CContainerUI::UpdateVerticalBarOnly(RECT rc, int cyContent) {
-    CScrollBarUI* pBar = m_pVerticalScrollBar;
-    int ch = rc.bottom - rc.top;
-    if (cyContent > ch && !pBar->IsVisible()) {
+// With both bars, the other bar gives up (bTaken) or gets back the corner
+// this bar takes at the cross end of rc.
+void CContainerUI::FitCrossBar(CAxis a, const RECT& rc, SIZE szContent, bool bTaken) {
+    const CAxis x = a.Cross();
+    CScrollBarUI* pCross = BarAlong(x);
+    if (pCross == nullptr || !pCross->IsVisible())
+        return;
+    int nCorner = x.Fixed(*BarAlong(a));
+    LONG nEnd = rc.*x.End() + (bTaken ? -nCorner : nCorner);
+    LONG nAt = rc.*a.End();
+    pCross->SetBounds(x.MakeRect(rc.*x.Start(), nEnd, nAt, nAt + a.Fixed(*pCross)), false);
+    pCross->SetScrollRange(x.Of(szContent) - (nEnd - rc.*x.Start()));
+}
+
+// The bar along axis a: shown, hidden or sized for the content over the
+// client rc. bCrossChanged: the other bar was placed first and changed.
+void CContainerUI::UpdateBar(CAxis a, RECT rc, SIZE szContent, bool bCrossChanged) {
+    CScrollBarUI* pBar = BarAlong(a);
+    int nClient = a.Extent(rc);
+    int r = a.Of(szContent) - nClient;
+    if (r > 0 && !pBar->IsVisible()) {
         pBar->SetVisible(true);
-        pBar->SetScrollRange(cyContent - ch);
+        pBar->SetScrollRange(r);
         pBar->SetScrollPos(0);
+        FitCrossBar(a, rc, szContent, true);
         Relayout(true, true);
         return;
     }
-    if (!pBar->IsVisible())
+    if (!pBar->IsVisible()) {
+        if (bCrossChanged)
+            Relayout(true, false);
         return;
-    int r = cyContent - ch;
+    }
     if (r < 1 && !m_bScrollProcess) {
         pBar->SetVisible(false);
         pBar->SetScrollPos(0);
         pBar->SetScrollRange(0);
+        FitCrossBar(a, rc, szContent, false);
         Relayout(true, false);
         return;
     }
-    pBar->SetBounds(RECT{rc.right, rc.top, rc.right + pBar->GetFixedWidth(), rc.bottom}, false);
+    LONG nAt = rc.*a.Cross().End();
+    pBar->SetBounds(a.MakeRect(rc.*a.Start(), rc.*a.End(), nAt, nAt + a.Cross().Fixed(*pBar)),
+                    false);
     if (pBar->GetScrollRange() == r)
         return;
     int iOld = pBar->GetScrollPos();
@@ -218,40 +238,7 @@ void CContainerUI::UpdateVerticalBarOnly(RECT rc, int cyContent) {
         pBar->SetVisible(false);
         pBar->SetScrollPos(0);
     }
-    if (pBar->GetScrollPos() < iOld)
-        Relayout(false, false);
-}
-
-void CContainerUI::UpdateHorizontalBarOnly(RECT rc, int cxContent) {
-    CScrollBarUI* pBar = m_pHorizontalScrollBar;
-    int cw = rc.right - rc.left;
-    if (cxContent > cw && !pBar->IsVisible()) {
-        pBar->SetVisible(true);
-        pBar->SetScrollRange(cxContent - cw);
-        pBar->SetScrollPos(0);
-        Relayout(true, true);
-        return;
-    }
-    if (!pBar->IsVisible())
-        return;
-    int r = cxContent - cw;
-    if (r < 1 && !m_bScrollProcess) {
-        pBar->SetVisible(false);
-        pBar->SetScrollPos(0);
-        pBar->SetScrollRange(0);
-        Relayout(true, false);
-        return;
-    }
-    pBar->SetBounds(RECT{rc.left, rc.bottom, rc.right, rc.bottom + pBar->GetFixedHeight()}, false);
-    if (pBar->GetScrollRange() == r)
-        return;
-    int iOld = pBar->GetScrollPos();
-    pBar->SetScrollRange(std::abs(r));
-    if (pBar->GetScrollRange() == 0) {
-        pBar->SetVisible(false);
-        pBar->SetScrollPos(0);
-    }
-    if (pBar->GetScrollPos() < iOld)
+    if (pBar->GetScrollPos() < iOld || bCrossChanged)
         Relayout(false, false);
 }
 
@@ -281,52 +268,9 @@ bool CContainerUI::PlaceHorizontalBar(RECT& rc, int cxContent) {
 
 // With both bars the horizontal one decides the client height first, then
 // the vertical one is shown or hidden over what is left.
-void CContainerUI::UpdateBothBars(RECT rc, int cxContent, int cyContent) {
-    CScrollBarUI* pV = m_pVerticalScrollBar;
-    CScrollBarUI* pH = m_pHorizontalScrollBar;
-    int vw = pV->GetFixedWidth();
-    int hh = pH->GetFixedHeight();
-    bool bChanged = PlaceHorizontalBar(rc, cxContent);
-    int ch = rc.bottom - rc.top;
-    if (cyContent > ch && !pV->IsVisible()) {
-        pV->SetVisible(true);
-        pV->SetScrollRange(cyContent - ch);
-        pV->SetScrollPos(0);
-        if (pH->IsVisible()) {
-            pH->SetBounds(RECT{rc.left, rc.bottom, rc.right - vw, rc.bottom + hh}, false);
-            pH->SetScrollRange(cxContent - (rc.right - vw - rc.left));
-        }
-        Relayout(true, true);
-        return;
-    }
-    if (!pV->IsVisible()) {
-        if (bChanged)
-            Relayout(true, false);
-        return;
-    }
-    int r = cyContent - ch;
-    if (r < 1 && !m_bScrollProcess) {
-        pV->SetVisible(false);
-        pV->SetScrollPos(0);
-        pV->SetScrollRange(0);
-        if (pH->IsVisible()) {
-            pH->SetBounds(RECT{rc.left, rc.bottom, rc.right + vw, rc.bottom + hh}, false);
-            pH->SetScrollRange(cxContent - (rc.right + vw - rc.left));
-        }
-        Relayout(true, false);
-        return;
-    }
-    pV->SetBounds(RECT{rc.right, rc.top, rc.right + vw, rc.bottom}, false);
-    if (pV->GetScrollRange() == r)
-        return;
-    int iOld = pV->GetScrollPos();
-    pV->SetScrollRange(std::abs(r));
-    if (pV->GetScrollRange() == 0) {
-        pV->SetVisible(false);
-        pV->SetScrollPos(0);
-    }
-    if (pV->GetScrollPos() < iOld || bChanged)
-        Relayout(false, false);
+void CContainerUI::UpdateBothBars(RECT rc, SIZE szContent) {
+    bool bChanged = PlaceHorizontalBar(rc, szContent.cx);
+    UpdateBar(CAxis(true), rc, szContent, bChanged);
 }
 
 }  // namespace Orvik

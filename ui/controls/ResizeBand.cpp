@@ -1,4 +1,4 @@
-// Resize band arithmetic shared by the vertical and horizontal layouts.
+// Resize band arithmetic of the box layout.
 #include "ui/controls/ResizeBand.h"
 
 #include <algorithm>
@@ -7,40 +7,37 @@ namespace Orvik {
 
 RECT CResizeBand::Band(const RECT& rc) const {
     RECT band = rc;
+    LONG RECT::*start = m_axis.Start();
+    LONG RECT::*end = m_axis.End();
     if (m_nSize > 0)
-        band.*Start() = std::max<LONG>(rc.*End() - m_nSize, rc.*Start());
+        band.*start = std::max<LONG>(rc.*end - m_nSize, rc.*start);
     else
-        band.*End() = std::min<LONG>(rc.*Start() - m_nSize, rc.*End());
+        band.*end = std::min<LONG>(rc.*start - m_nSize, rc.*end);
     return band;
 }
 
 bool CResizeBand::Drag(RECT& rcNew, POINT pt, POINT& ptLast, int nMin, int nMax) const {
-    LONG p = pt.*Coord();
-    LONG d = p - ptLast.*Coord();
+    LONG p = m_axis.Of(pt);
+    LONG d = p - m_axis.Of(ptLast);
     ptLast = pt;
-    LONG extent = rcNew.*End() - rcNew.*Start();
-    if (m_nSize > 0) {
-        // The pointer must be past the band in the direction it moves.
-        if ((d > 0 && p < rcNew.*End() - m_nSize) || (d < 0 && p > rcNew.*End()))
-            return false;
-        LONG newExtent = extent + d;
-        if (newExtent <= nMin && extent <= nMin)
-            return false;
-        if (newExtent >= nMax && extent >= nMax)
-            return false;
-        newExtent = std::clamp<LONG>(newExtent, nMin, std::max(nMin, nMax));
-        rcNew.*End() = rcNew.*Start() + newExtent;
-        return true;
-    }
-    if ((d > 0 && p < rcNew.*Start()) || (d < 0 && p > rcNew.*Start() - m_nSize))
+    bool bAtEnd = m_nSize > 0;
+    LONG RECT::*edge = bAtEnd ? m_axis.End() : m_axis.Start();
+    // The band spans [nLow, nHigh]; the pointer must be past it in the direction it moves.
+    LONG nLow = bAtEnd ? rcNew.*edge - m_nSize : rcNew.*edge;
+    LONG nHigh = bAtEnd ? rcNew.*edge : rcNew.*edge - m_nSize;
+    if ((d > 0 && p < nLow) || (d < 0 && p > nHigh))
         return false;
-    LONG newExtent = extent - d;
+    LONG extent = m_axis.Extent(rcNew);
+    LONG newExtent = bAtEnd ? extent + d : extent - d;
     if (newExtent <= nMin && extent <= nMin)
         return false;
     if (newExtent >= nMax && extent >= nMax)
         return false;
     newExtent = std::clamp<LONG>(newExtent, nMin, std::max(nMin, nMax));
-    rcNew.*Start() = rcNew.*End() - newExtent;
+    if (bAtEnd)
+        rcNew.*edge = rcNew.*m_axis.Start() + newExtent;
+    else
+        rcNew.*edge = rcNew.*m_axis.End() - newExtent;
     return true;
 }
 

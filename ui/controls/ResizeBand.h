@@ -1,16 +1,15 @@
 // The draggable resize band along one edge of a box layout.
 #pragma once
 
-#include "platform/win32_types.h"
+#include "ui/controls/Axis.h"
 
 namespace Orvik {
 
-// Geometry of the band for one axis: vertical layouts move their bottom
-// (positive size) or top (negative size) edge, horizontal ones their right
-// or left edge.
+// Geometry of the band along one axis: a positive size puts it at the end
+// edge (right or bottom), a negative one at the start edge (left or top).
 class CResizeBand {
 public:
-    CResizeBand(bool bVertical, int nSize) : m_bVertical(bVertical), m_nSize(nSize) {}
+    CResizeBand(CAxis axis, int nSize) : m_axis(axis), m_nSize(nSize) {}
 
     // The strip of the band inside rc.
     RECT Band(const RECT& rc) const;
@@ -19,11 +18,7 @@ public:
     bool Drag(RECT& rcNew, POINT pt, POINT& ptLast, int nMin, int nMax) const;
 
 private:
-    LONG RECT::*Start() const { return m_bVertical ? &RECT::top : &RECT::left; }
-    LONG RECT::*End() const { return m_bVertical ? &RECT::bottom : &RECT::right; }
-    LONG POINT::*Coord() const { return m_bVertical ? &POINT::y : &POINT::x; }
-
-    bool m_bVertical;
+    CAxis m_axis;
     int m_nSize;
 };
 

@@ -1,7 +1,7 @@
-// Vertical layout: dragging the resize band along its bottom or top edge.
+// Box layout: dragging the resize band along its end or start edge.
+#include "ui/controls/BoxLayoutUI.h"
 #include "ui/controls/ResizeBand.h"
 #include "ui/controls/TreeRect.h"
-#include "ui/controls/VerticalLayoutUI.h"
 #include "ui/render/DrawEngine.h"
 #include "ui/window/WindowHostUI.h"
 
@@ -14,13 +14,13 @@ constexpr DWORD SHADED_BAND_COLOR = 0xAA000000;
 
 }  // namespace
 
-void CVerticalLayoutUI::ProcessEvent(ControlEvent& event) {
-    if (m_iSepHeight == 0 || !BandEvent(event))
+void CBoxLayoutUI::ProcessEvent(ControlEvent& event) {
+    if (m_iSepSize == 0 || !BandEvent(event))
         CContainerUI::ProcessEvent(event);
 }
 
-bool CVerticalLayoutUI::BandEvent(ControlEvent& event) {
-    CResizeBand band(true, m_iSepHeight);
+bool CBoxLayoutUI::BandEvent(ControlEvent& event) {
+    CResizeBand band(m_axis, m_iSepSize);
     bool bDragging = (m_uButtonState & DRAGGING) != 0;
     switch (event.kind) {
         case UIEVENT_BUTTONDOWN:
@@ -54,12 +54,13 @@ bool CVerticalLayoutUI::BandEvent(ControlEvent& event) {
     }
 }
 
-void CVerticalLayoutUI::BandDragStep(POINT pt) {
-    CResizeBand band(true, m_iSepHeight);
+void CBoxLayoutUI::BandDragStep(POINT pt) {
+    CResizeBand band(m_axis, m_iSepSize);
     RECT rcBandBefore = band.Band(m_rcNewPos);
-    if (!band.Drag(m_rcNewPos, pt, m_ptLastMouse, GetMinHeight(), GetMaxHeight()))
+    if (!band.Drag(m_rcNewPos, pt, m_ptLastMouse, m_axis.Min(*this), m_axis.Max(*this)))
         return;
-    m_cyFixed = m_rcNewPos.GetHeight();
+    // Straight into the field: the setter would ask for a layout on every step.
+    (m_axis.IsVertical() ? m_cyFixed : m_cxFixed) = m_axis.Extent(m_rcNewPos);
     if (m_bImmMode) {
         m_rcItem = m_rcNewPos;
         RequestParentLayout();
@@ -70,9 +71,9 @@ void CVerticalLayoutUI::BandDragStep(POINT pt) {
         m_pHost->Invalidate(rcInvalid);
 }
 
-void CVerticalLayoutUI::PaintOverlay(HDC hDC, const RECT& rcPaint) {
-    if ((m_uButtonState & DRAGGING) != 0 && !m_bImmMode && m_iSepHeight != 0)
-        CDrawEngine::FillColor(hDC, CResizeBand(true, m_iSepHeight).Band(m_rcNewPos),
+void CBoxLayoutUI::PaintOverlay(HDC hDC, const RECT& rcPaint) {
+    if ((m_uButtonState & DRAGGING) != 0 && !m_bImmMode && m_iSepSize != 0)
+        CDrawEngine::FillColor(hDC, CResizeBand(m_axis, m_iSepSize).Band(m_rcNewPos),
                                SHADED_BAND_COLOR);
     CContainerUI::PaintOverlay(hDC, rcPaint);
 }
