@@ -144,6 +144,10 @@ def sub_layer_problems(rel, header):
     if allowed is None or parts[0] != target[0] or len(target) < 3:
         return []
     sub, wanted = sub_folder(parts), target[1]
+    # A new folder of app/ or platform/ takes its place in the order first.
+    for folder in (sub, wanted):
+        if parts[0] != "ui" and folder not in allowed:
+            return [f"{parts[0]}/{folder}/ has no place in the folder order of check_layers.py"]
     if sub not in allowed or wanted not in allowed or wanted == sub:
         if sub == wanted == "backends" and len(parts) > 3 and parts[2] != target[2]:
             return [f"platform/backends/{parts[2]}/ must not include another backend's {header}"]
@@ -284,6 +288,9 @@ SELF_TEST = [
     ("tests/app/launcher/LauncherFixture.h", '#include "app/testing/LauncherSeam.h"', False),
     ("tests/app/frame/X.cpp", '#include "platform/testing/platform_seam.h"', False),
     ("bench/LineRunMeasure.cpp", '#include "app/testing/LauncherSeam.h"', False),
+    ("app/newarea/Thing.cpp", '#include "app/util/Utilities.h"', True),
+    ("app/frame/MainFrame.cpp", '#include "app/newarea/Thing.h"', True),
+    ("platform/newsub/thing.cpp", '#include "platform/user/backend.h"', True),
 ]
 
 
