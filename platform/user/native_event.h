@@ -7,15 +7,15 @@ namespace platform::user {
 
 enum class NativeEventKind {
     PointerMotion,  // pos, screenPos, modifiers
-    ButtonPress,    // button, pos, screenPos, modifiers
-    ButtonRelease,  // button, pos, screenPos, modifiers
+    ButtonDown,     // button, pos, screenPos, modifiers
+    ButtonUp,       // button, pos, screenPos, modifiers
     Wheel,          // wheelDelta, pos, screenPos, modifiers
-    KeyPress,       // keysym, text, modifiers
-    KeyRelease,     // keysym, modifiers
-    Expose,         // damage (client coordinates)
+    KeyDown,        // keysym, text, modifiers
+    KeyUp,          // keysym, modifiers
+    Exposed,        // damage (client coordinates)
     Configure,      // screenPos (window's top-left), size
-    FocusIn,
-    FocusOut,
+    FocusGained,
+    FocusLost,
     CloseRequest,
     PointerLeave,
     StateChange,  // state
@@ -45,7 +45,7 @@ struct NativeEvent {
     POINT pos{};          // pointer in client coordinates
     POINT screenPos{};    // pointer on the screen, or the window's new top-left
     SIZE size{};          // the window's new size (Configure)
-    RECT damage{};        // area to repaint (Expose)
+    RECT damage{};        // area to repaint (Exposed)
     NativeButton button = NativeButton::Left;
     UINT modifiers = 0;  // NativeModifier bits
     int wheelDelta = 0;  // multiples of NATIVE_WHEEL_NOTCH, positive away from the user

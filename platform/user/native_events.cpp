@@ -162,7 +162,7 @@ void OnPointerMotion(const NativeEvent& e) {
     RearmHover(target.hwnd, target.client);
 }
 
-void OnButtonPress(const NativeEvent& e) {
+void OnButtonDown(const NativeEvent& e) {
     SyncModifiers(e.modifiers);
     SetKeyDown(ButtonKey(e.button), true);
     NotePointer(e, e.hwnd);
@@ -178,7 +178,7 @@ void OnButtonPress(const NativeEvent& e) {
     QueueInput(target.hwnd, message, MouseKeyFlags(), PointParam(target.client), e);
 }
 
-void OnButtonRelease(const NativeEvent& e) {
+void OnButtonUp(const NativeEvent& e) {
     SyncModifiers(e.modifiers);
     SetKeyDown(ButtonKey(e.button), false);
     NotePointer(e, e.hwnd);
@@ -238,7 +238,7 @@ void OnKey(const NativeEvent& e, bool press) {
     QueueInput(target, message, vk, LPARAM(DWORD(lp)), e);
 }
 
-void OnExpose(const NativeEvent& e) {
+void OnExposed(const NativeEvent& e) {
     // The core keeps every window's pixels: showing them again needs no repaint.
     PresentWindow(e.hwnd, e.damage, false);
 }
@@ -248,11 +248,11 @@ void OnConfigure(const NativeEvent& e) {
     ApplyWindowRect(e.hwnd, rect, 0);
 }
 
-void OnFocusIn(const NativeEvent& e) {
+void OnFocusGained(const NativeEvent& e) {
     SetActiveWindow(e.hwnd);
 }
 
-void OnFocusOut(const NativeEvent& e) {
+void OnFocusLost(const NativeEvent& e) {
     if (GetActiveWindow() == e.hwnd)
         SetActiveWindow(nullptr);
 }
@@ -295,24 +295,24 @@ void Translate(const NativeEvent& e) {
     switch (e.kind) {
         case NativeEventKind::PointerMotion:
             return OnPointerMotion(e);
-        case NativeEventKind::ButtonPress:
-            return OnButtonPress(e);
-        case NativeEventKind::ButtonRelease:
-            return OnButtonRelease(e);
+        case NativeEventKind::ButtonDown:
+            return OnButtonDown(e);
+        case NativeEventKind::ButtonUp:
+            return OnButtonUp(e);
         case NativeEventKind::Wheel:
             return OnWheel(e);
-        case NativeEventKind::KeyPress:
+        case NativeEventKind::KeyDown:
             return OnKey(e, true);
-        case NativeEventKind::KeyRelease:
+        case NativeEventKind::KeyUp:
             return OnKey(e, false);
-        case NativeEventKind::Expose:
-            return OnExpose(e);
+        case NativeEventKind::Exposed:
+            return OnExposed(e);
         case NativeEventKind::Configure:
             return OnConfigure(e);
-        case NativeEventKind::FocusIn:
-            return OnFocusIn(e);
-        case NativeEventKind::FocusOut:
-            return OnFocusOut(e);
+        case NativeEventKind::FocusGained:
+            return OnFocusGained(e);
+        case NativeEventKind::FocusLost:
+            return OnFocusLost(e);
         case NativeEventKind::CloseRequest:
             return OnCloseRequest(e);
         case NativeEventKind::PointerLeave:

@@ -65,7 +65,7 @@ void Button(NativeButton button, bool press) {
     if (backend == nullptr)
         return;
     bool delivered = PointerEvent(
-        *backend, press ? NativeEventKind::ButtonPress : NativeEventKind::ButtonRelease, event);
+        *backend, press ? NativeEventKind::ButtonDown : NativeEventKind::ButtonUp, event);
     backend->SetModifier(ButtonBit(button), press);  // the event carries the state before
     if (!delivered)
         return;
@@ -124,7 +124,7 @@ void PressKey(UINT vk, const char* textCp936) {
     if (backend == nullptr)
         return;
     NativeEvent event;
-    event.kind = NativeEventKind::KeyPress;
+    event.kind = NativeEventKind::KeyDown;
     event.hwnd = KeyWindow();
     event.keysym = platform::user::KeysymFromVirtualKey(vk);
     event.modifiers = backend->Modifiers();
@@ -141,7 +141,7 @@ void ReleaseKey(UINT vk) {
     if (backend == nullptr)
         return;
     NativeEvent event;
-    event.kind = NativeEventKind::KeyRelease;
+    event.kind = NativeEventKind::KeyUp;
     event.hwnd = KeyWindow();
     event.keysym = platform::user::KeysymFromVirtualKey(vk);
     event.modifiers = backend->Modifiers();

@@ -1,7 +1,10 @@
 // Opens the display, interns the atoms and asks what the server and window manager offer.
 #include "platform/backends/x11/x11_connection.h"
 
-#include "platform/backends/x11/x11_platform_first.h"
+#include "platform/gdi.h"
+#include "platform/user.h"
+#include "platform/user/backend.h"
+#include "platform/user/native_event.h"
 
 #include <X11/Xatom.h>
 #include <X11/extensions/XShm.h>

@@ -1,5 +1,8 @@
 // X events to native event records, one small handler per kind; the core makes the messages.
-#include "platform/backends/x11/x11_platform_first.h"
+#include "platform/gdi.h"
+#include "platform/user.h"
+#include "platform/user/backend.h"
+#include "platform/user/native_event.h"
 
 #include <X11/Xatom.h>
 
@@ -133,7 +136,7 @@ void X11Backend::OnButton(const XButtonEvent& e, bool press) {
     }
     if (hwnd == nullptr || e.button > Button5)
         return;
-    NativeEventKind kind = press ? KIND_BUTTON_PRESS : KIND_BUTTON_RELEASE;
+    NativeEventKind kind = press ? NativeEventKind::ButtonDown : NativeEventKind::ButtonUp;
     NativeEvent out = PointerEvent(kind, hwnd, e.x, e.y, e.x_root, e.y_root, e.state);
     if (e.button == Button4 || e.button == Button5) {
         if (!press)
@@ -154,7 +157,7 @@ void X11Backend::OnKey(XKeyEvent& e, bool press) {
     if (hwnd == nullptr)
         return;
     NativeEvent out;
-    out.kind = press ? KIND_KEY_PRESS : KIND_KEY_RELEASE;
+    out.kind = press ? NativeEventKind::KeyDown : NativeEventKind::KeyUp;
     out.hwnd = hwnd;
     FillKeyEvent(e, out);
     if (!press)
@@ -177,7 +180,7 @@ void X11Backend::OnExpose(const XExposeEvent& e) {
     if (hwnd == nullptr)
         return;
     NativeEvent out;
-    out.kind = KIND_EXPOSE;
+    out.kind = NativeEventKind::Exposed;
     out.hwnd = hwnd;
     out.damage = damage;
     Emit(out);
@@ -222,7 +225,7 @@ void X11Backend::OnFocus(const XFocusChangeEvent& e, bool in) {
             return;
         out.hwnd = record->hwnd;
     }
-    out.kind = in ? KIND_FOCUS_IN : KIND_FOCUS_OUT;
+    out.kind = in ? NativeEventKind::FocusGained : NativeEventKind::FocusLost;
     Emit(out);
 }
 

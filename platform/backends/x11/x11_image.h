@@ -2,7 +2,10 @@
 // segment for windows that repaint large areas again and again.
 #pragma once
 
-#include "platform/backends/x11/x11_platform_first.h"
+#include "platform/gdi.h"
+#include "platform/user.h"
+#include "platform/user/backend.h"
+#include "platform/user/native_event.h"
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XShm.h>

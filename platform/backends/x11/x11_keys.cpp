@@ -1,7 +1,10 @@
 // Keysyms and text through XLookupString; Latin-1 text turned into code page 936.
 #include "platform/backends/x11/x11_keys.h"
 
-#include "platform/backends/x11/x11_platform_first.h"
+#include "platform/gdi.h"
+#include "platform/user.h"
+#include "platform/user/backend.h"
+#include "platform/user/native_event.h"
 
 #include <X11/Xutil.h>
 

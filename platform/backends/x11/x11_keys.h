@@ -1,7 +1,10 @@
 // Key events to keysyms and typed text in the active code page.
 #pragma once
 
-#include "platform/backends/x11/x11_platform_first.h"
+#include "platform/gdi.h"
+#include "platform/user.h"
+#include "platform/user/backend.h"
+#include "platform/user/native_event.h"
 
 #include <X11/Xlib.h>
 

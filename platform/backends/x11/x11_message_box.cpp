@@ -1,5 +1,8 @@
 // The message box on a display: lays out the text and OK, paints them and runs a modal loop.
-#include "platform/backends/x11/x11_platform_first.h"
+#include "platform/gdi.h"
+#include "platform/user.h"
+#include "platform/user/backend.h"
+#include "platform/user/native_event.h"
 
 #include "platform/backends/x11/x11_message_box.h"
 

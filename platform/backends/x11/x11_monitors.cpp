@@ -1,5 +1,8 @@
 // Monitors from RandR and the work area the window manager announces.
-#include "platform/backends/x11/x11_platform_first.h"
+#include "platform/gdi.h"
+#include "platform/user.h"
+#include "platform/user/backend.h"
+#include "platform/user/native_event.h"
 
 #include <X11/Xatom.h>
 #include <X11/extensions/Xrandr.h>

@@ -1,6 +1,9 @@
 // Presenting the core's pixels: conversion into the window's image and, without a compositor, an
 // alpha shape.
-#include "platform/backends/x11/x11_platform_first.h"
+#include "platform/gdi.h"
+#include "platform/user.h"
+#include "platform/user/backend.h"
+#include "platform/user/native_event.h"
 
 #include <X11/extensions/shape.h>
 

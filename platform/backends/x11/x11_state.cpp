@@ -1,5 +1,8 @@
 // Minimise, maximise and restore through the window manager, and the modal hint.
-#include "platform/backends/x11/x11_platform_first.h"
+#include "platform/gdi.h"
+#include "platform/user.h"
+#include "platform/user/backend.h"
+#include "platform/user/native_event.h"
 
 #include <X11/Xatom.h>
 

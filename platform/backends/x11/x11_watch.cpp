@@ -1,6 +1,9 @@
 // What changes behind the program's back: window state set by the manager, compositors coming and
 // going.
-#include "platform/backends/x11/x11_platform_first.h"
+#include "platform/gdi.h"
+#include "platform/user.h"
+#include "platform/user/backend.h"
+#include "platform/user/native_event.h"
 
 #include <X11/Xatom.h>
 #include <X11/extensions/Xfixes.h>
@@ -157,7 +160,7 @@ void X11Backend::CompositorMayHaveChanged() {
     // The kept pixels are shown again, converted for the new situation.
     for (HWND hwnd : repaint) {
         NativeEvent out;
-        out.kind = KIND_EXPOSE;
+        out.kind = NativeEventKind::Exposed;
         out.hwnd = hwnd;
         out.damage = RECT{0, 0, 32767, 32767};
         TranslateNativeEvent(out);

@@ -1,7 +1,10 @@
 // What the X11 backend keeps about one of its windows.
 #pragma once
 
-#include "platform/backends/x11/x11_platform_first.h"
+#include "platform/gdi.h"
+#include "platform/user.h"
+#include "platform/user/backend.h"
+#include "platform/user/native_event.h"
 
 #include <X11/Xlib.h>
 

@@ -152,7 +152,7 @@ TEST(Paint, ExposeShowsOnlyASurfaceThatWasPainted) {
     HWND hwnd = usertest::MakeWindow(RECT{0, 0, 20, 10}, WS_POPUP | WS_VISIBLE);
     usertest::WindowGuard guard{hwnd};
     platform::user::NativeEvent expose;
-    expose.kind = platform::user::NativeEventKind::Expose;
+    expose.kind = platform::user::NativeEventKind::Exposed;
     expose.hwnd = hwnd;
     expose.damage = RECT{0, 0, 20, 10};
     HDC hdc = GetDC(hwnd);
