@@ -25,10 +25,11 @@
 #include <vector>
 
 #include "app/frame/MainFrame.h"
-#include "app/frame/MainMessages.h"
 #include "app/lines/PtLine.h"
+#include "app/pages/MainMessages.h"
 #include "app/startup/StartUp.h"
 #include "platform/backends/headless/headless.h"
+#include "platform/testing/platform_seam.h"
 #include "platform/user.h"
 #include "platform/wininet.h"
 
@@ -174,7 +175,7 @@ void Report(const Options& o, double cpuMs, double wallMs, KeyLog& log) {
 
 int main(int argc, char** argv) {
     Options o = ReadOptions(argc, argv);
-    platform::SetConnectedStateOverride(1);
+    platform::seam::SetConnectedState(true);
     CMainFrame* pFrame = OpenMainWindow();  // no pool: its own jobs are dropped
     if (pFrame == nullptr)
         return 1;

@@ -11,10 +11,12 @@
 #include <vector>
 
 #include "app/frame/MainFrame.h"
-#include "app/frame/MainMessages.h"
 #include "app/lines/PtLine.h"
+#include "app/pages/MainMessages.h"
 #include "app/pool/IdleThreadManager.h"
 #include "app/startup/StartUp.h"
+#include "app/testing/LauncherSeam.h"
+#include "platform/testing/platform_seam.h"
 #include "platform/user.h"
 #include "platform/wininet.h"
 #include "tools/sim/PlatformSimulator.h"
@@ -125,7 +127,7 @@ void Report(const std::map<std::string, SimHostConfig>& configs,
 }  // namespace
 
 int main() {
-    platform::SetConnectedStateOverride(1);
+    platform::seam::SetConnectedState(true);
     SimProfile profile = SimProfile::Default().WithEphemeralPorts();
     CPlatformSimulator sim;
     if (!sim.Start(profile)) {
@@ -141,7 +143,7 @@ int main() {
         for (const PtLineEntry& e : g_lstPtLine)
             order.push_back(e.url);
     }
-    SetSeedOverride(sim.SeedUrl());
+    seam::SetSeedHost(sim.SeedUrl());
     InitWorkersAndLines();
     g_log.start = Clock::now();
     // Creating the window queues the fetch, as at start-up.

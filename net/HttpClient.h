@@ -15,6 +15,10 @@ constexpr long HTTP_MAX_REDIRECTS = 10;
 // Whole time one HttpDownload call may take, redirects and retries included:
 // a host that trickles bytes just above the stall limit still ends.
 constexpr long HTTP_DOWNLOAD_TIME_LIMIT_SECONDS = 60;
+// A download whose speed stays below this many bytes per second for this many
+// seconds ends with a time-out, so shutdown never waits behind a stalled transfer.
+constexpr long HTTP_STALL_BYTES_PER_SECOND = 1;
+constexpr long HTTP_STALL_SECONDS = 10;
 
 // GET into memory. status receives the HTTP response code of a completed
 // transfer, else a libcurl error code (2 when no handle could be made).
@@ -46,17 +50,9 @@ size_t HttpWriteToBuffer(void* data, size_t size, size_t count, void* buffer);
 // its host is returned whole.
 std::string HttpUrlOrigin(const char* url);
 
-// Shortens the whole-download limit (HTTP_DOWNLOAD_TIME_LIMIT_SECONDS); for tests.
-void HttpSetDownloadTimeLimit(long seconds);
-
 // Ends every transfer in flight within a fraction of a second and refuses new
 // ones, all with CURLE_ABORTED_BY_CALLBACK (42): shutdown calls it so that it
 // never waits on the network. HttpAllowTransfers undoes it (start-up, tests).
 void HttpStopAll();
 void HttpAllowTransfers();
 bool HttpIsStopping();
-
-// A download whose speed stays below bytesPerSecond for seconds ends with a
-// time-out, so shutdown never waits behind a stalled transfer. Defaults to
-// 1 byte/s for 10 s; tests shorten it.
-void HttpSetStallLimit(long bytesPerSecond, long seconds);

@@ -9,6 +9,7 @@
 #include "net/CurlTransfer.h"
 #include "net/HttpClient.h"
 #include "net/LocalFile.h"
+#include "net/testing/HttpSeam.h"
 #include "platform/kernel.h"
 
 namespace {
@@ -16,8 +17,8 @@ namespace {
 const int DOWNLOAD_ATTEMPTS = 3;
 const int RESULT_CANNOT_OPEN = -1;
 
-std::atomic<long> g_nStallBytesPerSecond{1};
-std::atomic<long> g_nStallSeconds{10};
+std::atomic<long> g_nStallBytesPerSecond{HTTP_STALL_BYTES_PER_SECOND};
+std::atomic<long> g_nStallSeconds{HTTP_STALL_SECONDS};
 std::atomic<long> g_nTimeLimitSeconds{HTTP_DOWNLOAD_TIME_LIMIT_SECONDS};
 
 // A temporary file beside the target, so a failed download never touches the
@@ -68,13 +69,21 @@ int StatusToResult(int status) {
 
 }  // namespace
 
-void HttpSetStallLimit(long bytesPerSecond, long seconds) {
-    g_nStallBytesPerSecond = bytesPerSecond;
-    g_nStallSeconds = seconds;
+void seam::SetStallLimit(long nBytesPerSecond, long nSeconds) {
+    g_nStallBytesPerSecond = nBytesPerSecond;
+    g_nStallSeconds = nSeconds;
 }
 
-void HttpSetDownloadTimeLimit(long seconds) {
-    g_nTimeLimitSeconds = seconds;
+void seam::ResetStallLimit() {
+    SetStallLimit(HTTP_STALL_BYTES_PER_SECOND, HTTP_STALL_SECONDS);
+}
+
+void seam::SetDownloadTimeLimit(long nSeconds) {
+    g_nTimeLimitSeconds = nSeconds;
+}
+
+void seam::ResetDownloadTimeLimit() {
+    g_nTimeLimitSeconds = HTTP_DOWNLOAD_TIME_LIMIT_SECONDS;
 }
 
 std::string HttpUrlOrigin(const char* url) {

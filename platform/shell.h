@@ -22,12 +22,4 @@
 HINSTANCE ShellExecuteA(HWND hwnd, LPCSTR lpOperation, LPCSTR lpFile, LPCSTR lpParameters,
                         LPCSTR lpDirectory, INT nShowCmd);
 
-namespace platform {
-
-// The program that opens URLs ("xdg-open", looked up on PATH); tests point it
-// at a recorder. Null restores the default.
-void SetShellOpenProgram(const char* pstrPath);
-
-}  // namespace platform
-
 #endif  // _WIN32

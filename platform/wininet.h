@@ -18,11 +18,4 @@
 // flags then say LAN. The reserved value must be 0.
 BOOL InternetGetConnectedState(LPDWORD lpdwFlags, DWORD dwReserved);
 
-namespace platform {
-
-// Tests force an answer: 1 connected, 0 not connected, -1 back to the machine's.
-void SetConnectedStateOverride(int nState);
-
-}  // namespace platform
-
 #endif  // _WIN32

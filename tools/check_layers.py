@@ -3,7 +3,12 @@
 
 Layers: app -> ui, net, platform; ui -> platform; net -> platform;
 platform -> itself. Inside ui: core <- markup, render <- window <- controls
-<- builder <- frame.
+<- builder <- frame. Inside app, from the top: main, startup, frame and
+update, pages, msgbox and lines and pool, trace and util. Inside platform: the
+backends over user and gdi; user, gdi, kernel, shell and entry use one another
+only through the public platform/*.h headers, which name only platform/win/.
+A <layer>/testing/ header is a test seam: tests, bench and fuzz include it, and
+so do the sources of its own layer that implement it; no other header does.
 Only the top-level platform/*.h headers are public, and each backend's own
 platform/backends/<name>/<name>.h is public to the programs (tests, bench,
 tools, fuzz, app/main) but not to the libraries: other platform/<sub>/ headers
@@ -39,6 +44,33 @@ UI_ALLOWED = {
     "builder": {"core", "markup", "render", "window", "controls", "builder"},
     "frame": {"core", "markup", "render", "window", "controls", "builder", "frame"},
 }
+# A folder includes only the folders on the rows below its own.
+APP_ROWS = [
+    ("main",),
+    ("startup",),
+    ("frame", "update"),
+    ("pages",),
+    ("msgbox", "lines", "pool"),
+    ("trace", "util"),
+    ("testing",),
+]
+APP_ALLOWED = {
+    folder: {below for lower in APP_ROWS[row + 1:] for below in lower}
+    for row, folders in enumerate(APP_ROWS) for folder in folders
+}
+# Besides themselves and the public headers; "" is the public headers themselves.
+PLATFORM_ALLOWED = {
+    "": {"win"},
+    "entry": set(),
+    "backends": {"user", "gdi"},
+    "user": set(),
+    "gdi": set(),
+    "kernel": set(),
+    "shell": set(),
+    "win": {"shell"},  # only WIN_SHARED, checked below
+    "testing": set(),
+}
+SUB_ALLOWED = {"ui": UI_ALLOWED, "app": APP_ALLOWED, "platform": PLATFORM_ALLOWED}
 EXCEPTIONS = set()
 X11 = re.compile(r"^X11/")
 DRAWING = re.compile(r"^(ft2build\.h|freetype/|fontconfig/|pixman)")
@@ -82,17 +114,61 @@ def is_backend_api(target):
             and target[3] == target[2] + ".h")
 
 
+# Test programs, measurements and fuzz targets reach the seams.
+SEAM_USERS = ("tests/", "bench/", "fuzz/")
+
+
+def seam_problems(rel, header):
+    """None when header is no test seam, else what is wrong with including it."""
+    target = header.split("/")
+    if len(target) < 3 or target[0] not in ALLOWED or target[1] != "testing":
+        return None
+    if rel.startswith(SEAM_USERS):
+        return []
+    if not rel.endswith((".cpp", ".c")):
+        return [f"{header} is a test seam: no header outside tests/ includes it"]
+    if rel.split("/")[0] != target[0]:
+        return [f"{header} is a test seam: outside the tests only {target[0]}/ implements it"]
+    return []
+
+
+def sub_folder(parts):
+    """The folder below the layer: "" for a file directly in the layer."""
+    return parts[1] if len(parts) > 2 else ""
+
+
+def sub_layer_problems(rel, header):
+    """Includes inside one layer that do not point down its folders."""
+    parts, target = rel.split("/"), header.split("/")
+    allowed = SUB_ALLOWED.get(parts[0])
+    if allowed is None or parts[0] != target[0] or len(target) < 3:
+        return []
+    sub, wanted = sub_folder(parts), target[1]
+    # A new folder of app/ or platform/ takes its place in the order first.
+    for folder in (sub, wanted):
+        if parts[0] != "ui" and folder not in allowed:
+            return [f"{parts[0]}/{folder}/ has no place in the folder order of check_layers.py"]
+    if sub not in allowed or wanted not in allowed or wanted == sub:
+        if sub == wanted == "backends" and len(parts) > 3 and parts[2] != target[2]:
+            return [f"platform/backends/{parts[2]}/ must not include another backend's {header}"]
+        return []
+    if wanted not in allowed[sub] and (rel, header) not in EXCEPTIONS:
+        return [f"{parts[0]}/{sub + '/' if sub else ''} must not include {header}"]
+    return []
+
+
 def layer_problems(rel, header):
-    """Quoted includes of another layer or ui sub-layer that is not below."""
+    """Quoted includes of another layer or sub-layer that is not below."""
+    seam = seam_problems(rel, header)
+    if seam is not None:
+        return seam
     parts, target = rel.split("/"), header.split("/")
     layer, top = parts[0], target[0]
     if layer in ALLOWED and top in ALLOWED and top not in ALLOWED[layer]:
         return [f"{layer}/ must not include {header}"]
-    if layer == "ui" == top and len(parts) > 2 and len(target) > 2:
-        sub, wanted = parts[1], target[1]
-        if sub in UI_ALLOWED and wanted in UI_ALLOWED and wanted not in UI_ALLOWED[sub]:
-            if (rel, header) not in EXCEPTIONS:
-                return [f"ui/{sub}/ must not include {header}"]
+    inside = sub_layer_problems(rel, header)
+    if inside:
+        return inside
     if layer == "platform":
         return platform_side_problems(rel, header)
     if top == "platform" and len(target) > 2 and layer != "platform":
@@ -127,12 +203,12 @@ def check_text(rel, text):
     return problems
 
 
-def check_tree():
+def check_tree(root=ROOT):
     problems = []
     for top in SCANNED:
-        for path in sorted((ROOT / top).rglob("*")):
+        for path in sorted((root / top).rglob("*")):
             if path.suffix in SUFFIXES and path.is_file():
-                rel = path.relative_to(ROOT).as_posix()
+                rel = path.relative_to(root).as_posix()
                 problems += check_text(rel, path.read_text(encoding="utf-8"))
     return problems
 
@@ -158,7 +234,8 @@ SELF_TEST = [
     ("tests/platform/gdi/X.cpp", '#include "platform/gdi/Paint.h"', False),
     ("tests/ui/window/X.cpp", '#include "platform/backends/headless/headless.h"', False),
     ("ui/window/X.cpp", '#include "platform/backends/headless/headless.h"', True),
-    ("platform/user/window.cpp", '#include "platform/gdi/DeviceContext.h"', False),
+    ("platform/user/window.cpp", '#include "platform/gdi/DeviceContext.h"', True),
+    ("platform/backends/x11/x11_image.cpp", '#include "platform/gdi/DeviceContext.h"', False),
     ("app/frame/MainFrame.cpp", '#include "platform/gdi.h"', False),
     ("tools/view/Main.cpp", '#include "platform/backends/headless/headless.h"', False),
     ("tools/view/Main.cpp", '#include "platform/backends/headless/headless_input.h"', True),
@@ -183,6 +260,37 @@ SELF_TEST = [
     ("platform/win/shell_win.cpp", '#include "platform/shell/shell_url.h"', False),
     ("platform/win/owned_post.cpp", '#include "platform/user/thread_queue.h"', True),
     ("ui/core/UIString.cpp", '#include "platform/win/kernel_win.h"', True),
+    ("app/pages/Page1.cpp", '#include "app/frame/MainFrame.h"', True),
+    ("app/frame/MainFrame.h", '#include "app/pages/IPageOwner.h"', False),
+    ("app/pool/IdleThreadManager.cpp", '#include "app/startup/StartUp.h"', True),
+    ("app/startup/StartUp.cpp", '#include "app/pool/IdleThreadManager.h"', False),
+    ("app/frame/MainFrame.cpp", '#include "app/update/UpdateGate.h"', True),
+    ("app/update/UpdateGate.cpp", '#include "app/msgbox/MessageBox.h"', False),
+    ("app/lines/PtLine.cpp", '#include "app/pool/IdleJob.h"', True),
+    ("app/util/Utilities.cpp", '#include "app/trace/Trace.h"', True),
+    ("app/startup/StartUp.cpp", '#include "app/main/Anything.h"', True),
+    ("platform/user/backend.cpp", '#include "platform/backends/headless/headless_backend.h"', True),
+    ("platform/backends/x11/x11_keys.h", '#include "platform/user/native_event.h"', False),
+    ("platform/backends/x11/x11_present.cpp", '#include "platform/gdi/region_rects.h"', False),
+    ("platform/backends/x11/x11_state.cpp", '#include "platform/backends/headless/headless.h"', True),
+    ("platform/gdi/paint.cpp", '#include "platform/user/window_table.h"', True),
+    ("platform/kernel/time.cpp", '#include "platform/user/core_clock.h"', True),
+    ("platform/shell/shell_execute.cpp", '#include "platform/kernel/connection.h"', True),
+    ("platform/user.h", '#include "platform/user/backend.h"', True),
+    ("platform/entry/main.cpp", '#include "platform/user/backend.h"', True),
+    ("platform/shell/shell_execute.cpp", '#include "platform/testing/platform_seam.h"', False),
+    ("platform/shell.h", '#include "platform/testing/platform_seam.h"', True),
+    ("app/pages/Page2.cpp", '#include "app/testing/LauncherSeam.h"', False),
+    ("app/pages/Page2.h", '#include "app/testing/LauncherSeam.h"', True),
+    ("app/pages/Page2.cpp", '#include "net/testing/HttpSeam.h"', True),
+    ("ui/window/WindowHostUI.cpp", '#include "platform/testing/platform_seam.h"', True),
+    ("tools/view/Main.cpp", '#include "platform/testing/platform_seam.h"', True),
+    ("tests/app/launcher/LauncherFixture.h", '#include "app/testing/LauncherSeam.h"', False),
+    ("tests/app/frame/X.cpp", '#include "platform/testing/platform_seam.h"', False),
+    ("bench/LineRunMeasure.cpp", '#include "app/testing/LauncherSeam.h"', False),
+    ("app/newarea/Thing.cpp", '#include "app/util/Utilities.h"', True),
+    ("app/frame/MainFrame.cpp", '#include "app/newarea/Thing.h"', True),
+    ("platform/newsub/thing.cpp", '#include "platform/user/backend.h"', True),
 ]
 
 
@@ -202,7 +310,9 @@ def self_test():
 def main():
     if sys.argv[1:] == ["--self-test"]:
         return self_test()
-    problems = check_tree()
+    # --root DIR checks another tree laid out like this one.
+    root = pathlib.Path(sys.argv[2]) if sys.argv[1:2] == ["--root"] else ROOT
+    problems = check_tree(root)
     for problem in problems:
         print(problem)
     print(f"layering: {len(problems)} problem(s)")

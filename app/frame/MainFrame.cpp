@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/frame/MainMessages.h"
 #include "app/lines/PtLine.h"
 #include "app/lines/PtLineAnswer.h"
+#include "app/pages/MainMessages.h"
 #include "app/pages/Page1.h"
 #include "app/pages/Page2.h"
 #include "app/trace/Trace.h"

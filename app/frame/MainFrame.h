@@ -3,6 +3,7 @@
 
 #include "app/lines/PtLineRanking.h"
 #include "app/lines/PtLineTestResult.h"
+#include "app/pages/IPageOwner.h"
 #include "app/pool/IdleJob.h"
 #include "ui/frame/WindowImplBase.h"
 
@@ -11,13 +12,13 @@ class CPage2;
 
 // The job base comes first: the pool calls the frame's job operations through
 // member pointers of IIdleTreadClient, which must find the object at its start.
-class CMainFrame : public IIdleTreadClient, public Orvik::WindowImplBase {
+class CMainFrame : public IIdleTreadClient, public Orvik::WindowImplBase, public IPageOwner {
 public:
     CMainFrame();
     ~CMainFrame() override;
 
     // UI thread: the line page waits and the line fetch is queued.
-    void RefreshPtLine();
+    void RefreshPtLine() override;
     // Worker: asks the line hosts for the current lines and merges them into
     // g_lstPtLine. 0 merged, -1 no connection, -2 every host failed.
     int GetPtLine(INT_PTR arg, LPARAM* lparam);
@@ -28,16 +29,16 @@ public:
     // heap PtLineTestResult in *lparam for the message's receiver.
     int TestPtLine(INT_PTR arg, LPARAM* lparam);
     // UI thread: queues the download of both QR images from the first line host.
-    void GetMobileQRCode();
+    void GetMobileQRCode() override;
     // Worker: arg is a heap list of the host and the two configured image
     // URLs, freed here. The sum of both download results, -1 for a bad list.
     int DownloadQRCodes(INT_PTR arg, LPARAM* lparam);
     // UI thread: the job results. Never sets bHandled.
     LRESULT HandleCustomMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override;
 
-    int GetSpeedTestTotal() const { return m_nSpeedTestTotal; }
-    int GetSpeedTestFinishCount() const { return m_nSpeedTestFinishCount; }
-    const PtLineResults& GetTestResults() const { return m_lstTestResult.Results(); }
+    int GetSpeedTestTotal() const override { return m_nSpeedTestTotal; }
+    int GetSpeedTestFinishCount() const override { return m_nSpeedTestFinishCount; }
+    const PtLineResults& GetTestResults() const override { return m_lstTestResult.Results(); }
     CPage1* GetPage1() const { return m_pPage1; }
     CPage2* GetPage2() const { return m_pPage2; }
 

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "app/frame/MainFrame.h"
-#include "app/frame/MainMessages.h"
 #include "app/lines/PtLine.h"
+#include "app/pages/MainMessages.h"
 #include "app/pages/MakeHostUrl.h"
 #include "app/pages/Page2.h"
 #include "app/pages/Page2QRFile.h"

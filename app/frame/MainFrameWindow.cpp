@@ -7,7 +7,6 @@
 #include "app/msgbox/MessageBox.h"
 #include "app/pages/Page1.h"
 #include "app/pages/Page2.h"
-#include "app/startup/StartUp.h"
 #include "ui/controls/ControlUI.h"
 
 using namespace Orvik;

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/frame/MainFrame.h"
+#include "app/pages/IPageOwner.h"
 #include "app/pages/LineRowValues.h"
 #include "platform/shell.h"
 #include "ui/builder/SkinBuilder.h"
@@ -39,7 +39,7 @@ T* As(CControlUI* pControl, const char* pstrType) {
 
 }  // namespace
 
-CPage1::CPage1(CMainFrame* pOwner, CWindowHostUI* pHost) : m_pHost(pHost), m_pOwner(pOwner) {}
+CPage1::CPage1(IPageOwner* pOwner, CWindowHostUI* pHost) : m_pHost(pHost), m_pOwner(pOwner) {}
 
 CControlUI* CPage1::Create() {
     CSkinBuilder builder;

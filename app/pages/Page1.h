@@ -13,7 +13,7 @@ class CLabelUI;
 class CWindowHostUI;
 }  // namespace Orvik
 
-class CMainFrame;
+class IPageOwner;
 
 class CPage1 {
 public:
@@ -22,7 +22,7 @@ public:
     static const char* const NO_CONNECTION_TEXT;
     static constexpr int MAX_ROWS = 3;
 
-    CPage1(CMainFrame* pOwner, Orvik::CWindowHostUI* pHost);
+    CPage1(IPageOwner* pOwner, Orvik::CWindowHostUI* pHost);
     virtual ~CPage1() = default;
     CPage1(const CPage1&) = delete;
     CPage1& operator=(const CPage1&) = delete;
@@ -56,7 +56,7 @@ private:
     Orvik::CControlUI* m_pBtnRefresh = nullptr;
     Orvik::CLabelUI* m_pTxtTip = nullptr;
     Orvik::CWindowHostUI* m_pHost = nullptr;
-    CMainFrame* m_pOwner = nullptr;
+    IPageOwner* m_pOwner = nullptr;
     // The results the rows were last built from, and whether they filled
     // every row (a row without a number does not count).
     std::vector<PtLineTestResult> m_lstShown;

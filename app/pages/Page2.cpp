@@ -3,9 +3,10 @@
 
 #include <cstring>
 
-#include "app/frame/MainFrame.h"
-#include "app/frame/MainMessages.h"
+#include "app/pages/IPageOwner.h"
+#include "app/pages/MainMessages.h"
 #include "app/pages/Page2QRFile.h"
+#include "app/testing/LauncherSeam.h"
 #include "app/util/Utilities.h"
 #include "platform/kernel.h"
 #include "platform/shell.h"
@@ -20,6 +21,7 @@ const char* const CPage2::MOBILE_GJ_QR_FILE = "tavex_mgjqr.jpg";
 
 namespace {
 
+// Null: GetTickCount.
 DWORD (*g_pfnTicks)() = nullptr;
 
 std::string TempFile(const char* pstrName) {
@@ -33,7 +35,7 @@ std::string UserDataOf(const CControlUI* pControl) {
 
 }  // namespace
 
-CPage2::CPage2(CMainFrame* pOwner, CWindowHostUI* pHost, DWORD dwLastQRRequest)
+CPage2::CPage2(IPageOwner* pOwner, CWindowHostUI* pHost, DWORD dwLastQRRequest)
     : m_dwLastQRRequest(dwLastQRRequest), m_pHost(pHost), m_pOwner(pOwner) {}
 
 CControlUI* CPage2::Create() {
@@ -52,8 +54,11 @@ void CPage2::SetControls(CControlUI* pLblMobile, CControlUI* pLblMobileGj,
 DWORD CPage2::Ticks() {
     return g_pfnTicks != nullptr ? g_pfnTicks() : GetTickCount();
 }
-void CPage2::SetTickSource(DWORD (*pfnTicks)()) {
+void seam::SetClock(DWORD (*pfnTicks)()) {
     g_pfnTicks = pfnTicks;
+}
+void seam::ResetClock() {
+    g_pfnTicks = nullptr;
 }
 
 std::string CPage2::GetMobileQRUrl() const {
@@ -111,7 +116,7 @@ void CPage2::OnNotify(NotifyRecord& msg) {
         if (DWORD(dwNow - m_dwLastQRRequest) <= QR_REQUEST_INTERVAL_MS)
             return;
         m_dwLastQRRequest = dwNow;
-        if (g_pMainFrame != nullptr)
-            g_pMainFrame->GetMobileQRCode();
+        if (m_pOwner != nullptr)
+            m_pOwner->GetMobileQRCode();
     }
 }

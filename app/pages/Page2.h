@@ -11,7 +11,7 @@ class CControlUI;
 class CWindowHostUI;
 }  // namespace Orvik
 
-class CMainFrame;
+class IPageOwner;
 
 class CPage2 {
 public:
@@ -20,7 +20,7 @@ public:
     static const char* const MOBILE_QR_FILE;
     static const char* const MOBILE_GJ_QR_FILE;
 
-    CPage2(CMainFrame* pOwner, Orvik::CWindowHostUI* pHost, DWORD dwLastQRRequest);
+    CPage2(IPageOwner* pOwner, Orvik::CWindowHostUI* pHost, DWORD dwLastQRRequest);
     virtual ~CPage2() = default;
     CPage2(const CPage2&) = delete;
     CPage2& operator=(const CPage2&) = delete;
@@ -42,10 +42,8 @@ public:
     int OnCustomMessage(UINT uMsg);
     void OnNotify(Orvik::NotifyRecord& msg);
 
-    // The millisecond clock the request interval is measured with; tests
-    // replace it (null restores GetTickCount).
+    // The millisecond clock the request interval is measured with.
     static DWORD Ticks();
-    static void SetTickSource(DWORD (*pfnTicks)());
 
     // Where the two images are kept between runs; empty without a temporary folder.
     static std::string MobileQRPath();
@@ -60,5 +58,5 @@ private:
     Orvik::CControlUI* m_pBtnRilobet = nullptr;
     DWORD m_dwLastQRRequest = 0;
     Orvik::CWindowHostUI* m_pHost = nullptr;
-    CMainFrame* m_pOwner = nullptr;
+    IPageOwner* m_pOwner = nullptr;
 };

@@ -1,4 +1,4 @@
-// The worker pool's job record and the base of the objects jobs run on.
+// The worker pool's job record, the base of the objects jobs run on, and their lifetime.
 #pragma once
 
 #include <string>
@@ -36,3 +36,9 @@ struct IdleJob {
 // otherwise the next worker in rotation. Returns the job id, or 0 when there
 // is no pool (the job is then dropped and its argument freed).
 unsigned PostIdleJob(int nIndex, IdleJob job);
+
+// Deletes an object that jobs run on: at once when there is no pool, else
+// once the pool has stopped, since queued and running jobs still name it.
+void DeleteAfterWorkers(IIdleTreadClient* pClient);
+// Deletes what DeleteAfterWorkers kept; called once the pool is gone.
+void DeleteRetiredClients();

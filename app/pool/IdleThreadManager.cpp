@@ -1,8 +1,6 @@
 // The pool's manager: owns the workers, assigns jobs, keeps the job table.
 #include "app/pool/IdleThreadManager.h"
 
-#include "app/startup/StartUp.h"
-
 CIdleThreadManager::CIdleThreadManager() {
     for (int i = 0; i < WORKER_COUNT; ++i) {
         m_lstWorkers.push_back(std::make_unique<CIdleThread>(this));
@@ -68,6 +66,8 @@ void CIdleThreadManager::Run() {
         }
     }
 }
+
+CIdleThreadManager* g_pIdleThreadManager = nullptr;
 
 unsigned PostIdleJob(int nIndex, IdleJob job) {
     if (g_pIdleThreadManager == nullptr) {

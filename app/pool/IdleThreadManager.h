@@ -43,3 +43,6 @@ private:
     std::map<unsigned, int> m_mapOutstanding;  // job id -> worker index
     int m_nNextWorker = 0;
 };
+
+// The single worker pool; null before start-up and after shutdown.
+extern CIdleThreadManager* g_pIdleThreadManager;

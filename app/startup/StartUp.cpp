@@ -1,26 +1,28 @@
 // Start-up and shutdown steps shared by the entry point and the tests.
 #include "app/startup/StartUp.h"
 
-#include <memory>
 #include <new>
 #include <vector>
 
 #include "app/lines/PtLine.h"
 #include "app/pool/IdleThreadManager.h"
+#include "app/testing/LauncherSeam.h"
 #include "app/util/Utilities.h"
 #include "net/HttpClient.h"
 
 const std::string g_strExeDir = GetExeDir();
-CIdleThreadManager* g_pIdleThreadManager = nullptr;
 
 namespace {
+// Empty: the built-in seed.
 std::string g_strSeedOverride;
-// Job clients whose windows are gone, kept until no worker can reach them.
-std::vector<std::unique_ptr<IIdleTreadClient>> g_lstRetiredClients;
 }  // namespace
 
-void SetSeedOverride(const std::string& strUrl) {
+void seam::SetSeedHost(const std::string& strUrl) {
     g_strSeedOverride = strUrl;
+}
+
+void seam::ResetSeedHost() {
+    g_strSeedOverride.clear();
 }
 
 void InitWorkersAndLines() {
@@ -44,15 +46,8 @@ void ShutdownWorkers() {
     HttpStopAll();
     delete g_pIdleThreadManager;
     g_pIdleThreadManager = nullptr;
-    g_lstRetiredClients.clear();
+    DeleteRetiredClients();
     HttpAllowTransfers();
-}
-
-void DeleteAfterWorkers(IIdleTreadClient* pClient) {
-    if (g_pIdleThreadManager == nullptr)
-        delete pClient;
-    else
-        g_lstRetiredClients.emplace_back(pClient);
 }
 
 std::string GetDefaultSkinFolder() {

@@ -6,27 +6,18 @@
 
 #include "platform/win32_types.h"
 
-class CIdleThreadManager;
 class CMainFrame;
-class IIdleTreadClient;
 
 // Folder of the program file, ending in "/", computed before the entry point.
 extern const std::string g_strExeDir;
-// The single worker pool; null before start-up and after shutdown.
-extern CIdleThreadManager* g_pIdleThreadManager;
 
 // Creates the pool if there is none yet, then makes g_lstPtLine an exact copy
 // of the seed list.
 void InitWorkersAndLines();
-// Tests point the seed at a simulator; empty restores the built-in seed.
-void SetSeedOverride(const std::string& strUrl);
 // Destroys the pool, if any: transfers in flight are cancelled (and new ones
 // refused until the pool is gone) so running jobs finish at once; queued ones
 // are dropped.
 void ShutdownWorkers();
-// Deletes an object that jobs run on: at once when there is no pool, else
-// once the pool has stopped, since queued and running jobs still name it.
-void DeleteAfterWorkers(IIdleTreadClient* pClient);
 // The skin folder beside the program.
 std::string GetDefaultSkinFolder();
 

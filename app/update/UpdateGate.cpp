@@ -6,6 +6,7 @@
 
 #include "app/lines/PtLine.h"
 #include "app/msgbox/MessageBox.h"
+#include "app/testing/LauncherSeam.h"
 #include "app/update/DataManager.h"
 #include "platform/shell.h"
 
@@ -30,11 +31,35 @@ std::string FormatPrompt(const std::string& strNew, const std::string& strCur) {
     return "检测到新版本[" + strNew + "]，当前版本[" + strCur + "]， 请点击确定下载使用新版！";
 }
 
+// What the gate does besides checking.
+struct UpdateGateActions {
+    int (*pfnPrompt)(const std::string& strText, const std::string& strTitle) = DefaultPrompt;
+    void (*pfnOpenUrl)(const std::string& strUrl) = DefaultOpenUrl;
+    void (*pfnExit)(int nCode) = DefaultExit;
+    std::string strManifestUrl;  // empty: the built-in update server
+};
+
+UpdateGateActions& Actions() {
+    static UpdateGateActions actions;
+    return actions;
+}
+
 }  // namespace
 
-UpdateGateHooks& UpdateGate() {
-    static UpdateGateHooks hooks{DefaultPrompt, DefaultOpenUrl, DefaultExit, std::string()};
-    return hooks;
+void seam::SetUpdatePrompt(int (*pfnPrompt)(const std::string&, const std::string&)) {
+    Actions().pfnPrompt = pfnPrompt != nullptr ? pfnPrompt : DefaultPrompt;
+}
+void seam::SetUpdateOpener(void (*pfnOpenUrl)(const std::string&)) {
+    Actions().pfnOpenUrl = pfnOpenUrl != nullptr ? pfnOpenUrl : DefaultOpenUrl;
+}
+void seam::SetUpdateExit(void (*pfnExit)(int)) {
+    Actions().pfnExit = pfnExit != nullptr ? pfnExit : DefaultExit;
+}
+void seam::SetUpdateManifestUrl(const std::string& strUrl) {
+    Actions().strManifestUrl = strUrl;
+}
+void seam::ResetUpdateGate() {
+    Actions() = UpdateGateActions();
 }
 
 UpdateAnswer AskForUpdate() {
@@ -45,9 +70,9 @@ UpdateAnswer AskForUpdate() {
             return answer;
     }
     std::string strPath;
-    const UpdateGateHooks& hooks = UpdateGate();
+    const UpdateGateActions& actions = Actions();
     CDataManager manager =
-        hooks.strManifestUrl.empty() ? CDataManager() : CDataManager(hooks.strManifestUrl);
+        actions.strManifestUrl.empty() ? CDataManager() : CDataManager(actions.strManifestUrl);
     answer.bNewer = manager.CheckUpdate(answer.strCur, answer.strNew, strPath);
     return answer;
 }
@@ -55,11 +80,11 @@ UpdateAnswer AskForUpdate() {
 void ActOnUpdateAnswer(const UpdateAnswer& answer) {
     if (!answer.bNewer)
         return;
-    UpdateGateHooks& hooks = UpdateGate();
-    if (hooks.pfnPrompt(FormatPrompt(answer.strNew, answer.strCur), PROMPT_TITLE) == 1) {
-        hooks.pfnOpenUrl(CDataManager::DefaultDownloadUrl());
+    const UpdateGateActions& actions = Actions();
+    if (actions.pfnPrompt(FormatPrompt(answer.strNew, answer.strCur), PROMPT_TITLE) == 1) {
+        actions.pfnOpenUrl(CDataManager::DefaultDownloadUrl());
     }
-    hooks.pfnExit(0);
+    actions.pfnExit(0);
 }
 
 void CheckUpdateAtStart() {

@@ -3,17 +3,6 @@
 
 #include <string>
 
-// What the gate does besides checking; tests replace these.
-struct UpdateGateHooks {
-    // Shows the prompt with only an OK button; 1 when OK was pressed.
-    int (*pfnPrompt)(const std::string& strText, const std::string& strTitle);
-    void (*pfnOpenUrl)(const std::string& strUrl);
-    void (*pfnExit)(int nCode);
-    std::string strManifestUrl;  // empty: the built-in update server
-};
-
-UpdateGateHooks& UpdateGate();
-
 // What the update server said: bNewer with both versions when a newer one is announced.
 struct UpdateAnswer {
     bool bNewer = false;

@@ -6,10 +6,12 @@
 #include <atomic>
 
 #include "platform/kernel/connection.h"
+#include "platform/testing/platform_seam.h"
 #include "platform/wininet.h"
 
 namespace {
 
+// -1: ask the machine; else the answer a test set.
 std::atomic<int> g_nOverride{-1};
 
 bool HasNonLoopbackInterface() {
@@ -36,8 +38,12 @@ bool platform::AnyUsableInterface(const ifaddrs* list) {
     return false;
 }
 
-void platform::SetConnectedStateOverride(int nState) {
-    g_nOverride = nState;
+void platform::seam::SetConnectedState(bool bConnected) {
+    g_nOverride = bConnected ? 1 : 0;
+}
+
+void platform::seam::ResetConnectedState() {
+    g_nOverride = -1;
 }
 
 BOOL InternetGetConnectedState(LPDWORD lpdwFlags, DWORD /*dwReserved*/) {

@@ -7,6 +7,7 @@
 #include "platform/shell.h"
 #include "platform/shell/detached_process.h"
 #include "platform/shell/shell_url.h"
+#include "platform/testing/platform_seam.h"
 
 namespace {
 
@@ -26,9 +27,13 @@ HINSTANCE ShellResult(INT_PTR nCode) {
 
 }  // namespace
 
-void platform::SetShellOpenProgram(const char* pstrPath) {
+void platform::seam::SetShellOpenProgram(const char* pstrPath) {
     std::lock_guard<std::mutex> guard(g_csOpener);
     g_strOpener = pstrPath != nullptr ? pstrPath : DEFAULT_OPENER;
+}
+
+void platform::seam::ResetShellOpenProgram() {
+    SetShellOpenProgram(nullptr);
 }
 
 HINSTANCE ShellExecuteA(HWND /*hwnd*/, LPCSTR lpOperation, LPCSTR lpFile, LPCSTR /*lpParameters*/,

@@ -3,7 +3,6 @@
 
 #include <atomic>
 
-#include "platform/backends/headless/headless_backend.h"
 #include "platform/kernel.h"
 #include "platform/user.h"
 
@@ -22,8 +21,7 @@ Backend& ActiveBackend() {
     Backend* installed = g_installed.load();
     if (installed != nullptr)
         return *installed;
-    static auto* headless = new platform::headless::HeadlessBackend();  // outlives every window
-    return *headless;
+    return DefaultBackend();
 }
 
 void InstallBackend(Backend* backend) {

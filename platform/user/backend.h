@@ -126,8 +126,11 @@ public:
                                const std::string& captionUtf8, UINT type);
 };
 
-// The active backend; the headless one unless another was installed.
+// The active backend; the default one unless another was installed.
 Backend& ActiveBackend();
+// The in-memory backend, made on first use and kept for the life of the
+// process. The headless backend defines it, so the core names no backend.
+Backend& DefaultBackend();
 // Installs a backend before the first window exists; the core keeps it. The
 // calling thread becomes the owner of the backend's connection.
 void InstallBackend(Backend* backend);

@@ -8,6 +8,7 @@
 
 #include "net/HttpClient.h"
 #include "net/TestServer.h"
+#include "net/testing/HttpSeam.h"
 #include "platform/kernel.h"
 
 namespace fs = std::filesystem;
@@ -49,7 +50,7 @@ protected:
     }
     void TearDown() override {
         server.Stop();
-        HttpSetStallLimit(1, 10);
+        seam::ResetStallLimit();
         fs::remove_all(dir);
     }
     // Only the target may be left in the folder: no temporary files.
@@ -154,7 +155,7 @@ TEST_F(HttpDownloadTest, StalledTransferEndsAtTheStallLimit) {
     WriteTarget("earlier picture");
     // libcurl averages the speed over a few seconds, so a short test needs a
     // limit well above the few bytes that did arrive.
-    HttpSetStallLimit(1000, 1);
+    seam::SetStallLimit(1000, 1);
     int result = HttpDownload(server.Url("/stall").c_str(), target.c_str());
     release = true;
     EXPECT_EQ(result, 28);

@@ -15,6 +15,7 @@
 
 #include "net/HttpClient.h"
 #include "net/TestServer.h"
+#include "net/testing/HttpSeam.h"
 
 namespace fs = std::filesystem;
 
@@ -42,7 +43,7 @@ protected:
         release = true;
         server.Stop();
         HttpAllowTransfers();
-        HttpSetDownloadTimeLimit(HTTP_DOWNLOAD_TIME_LIMIT_SECONDS);
+        seam::ResetDownloadTimeLimit();
         fs::remove_all(dir);
     }
 
@@ -168,14 +169,14 @@ TEST_F(HostileHostTest, RedirectLoopEndsAfterTheRedirectLimit) {
 }
 
 TEST_F(HostileHostTest, SlowRedirectChainEndsAtTheTimeLimit) {
-    HttpSetDownloadTimeLimit(1);
+    seam::SetDownloadTimeLimit(1);
     EXPECT_EQ(Download("/chain/0"), CURL_TIMED_OUT);
     EXPECT_LT(calls, 7);  // a few hops, and no retry: the limit covers the whole call
     EXPECT_EQ(TargetText(), "earlier picture");
 }
 
 TEST_F(HostileHostTest, TrickleAboveTheStallRateEndsAtTheTimeLimit) {
-    HttpSetDownloadTimeLimit(1);
+    seam::SetDownloadTimeLimit(1);
     EXPECT_EQ(Download("/trickle"), CURL_TIMED_OUT);
     EXPECT_EQ(calls, 1);  // the limit covers the whole call, retries included
     EXPECT_EQ(TargetText(), "earlier picture");

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/shell.h"
+#include "platform/testing/platform_seam.h"
 
 namespace testsupport {
 
@@ -38,10 +39,10 @@ public:
                                    << pstrBefore << "\nprintf '%s|%s\\n' \"$#\" \"$1\" >> '"
                                    << m_strLog << "'\nprintf x 1<> '" << fifo << "'\n";
         chmod(m_strScript.c_str(), 0700);
-        platform::SetShellOpenProgram(m_strScript.c_str());
+        platform::seam::SetShellOpenProgram(m_strScript.c_str());
     }
     ~CShellRecorder() {
-        platform::SetShellOpenProgram(nullptr);
+        platform::seam::ResetShellOpenProgram();
         close(m_fdRead);
         close(m_fdKeep);
         std::error_code ignored;

@@ -218,3 +218,8 @@ HWND HeadlessBackend::GrabbedWindow() const {
 }
 
 }  // namespace platform::headless
+
+platform::user::Backend& platform::user::DefaultBackend() {
+    static auto* headless = new platform::headless::HeadlessBackend();  // outlives every window
+    return *headless;
+}

@@ -13,6 +13,7 @@
 
 #include "app/lines/PtLine.h"
 #include "net/Endpoints.h"
+#include "platform/testing/platform_seam.h"
 #include "platform/user.h"
 #include "platform/wininet.h"
 
@@ -80,10 +81,8 @@ inline bool PumpUntil(const std::function<bool()>& done) {
 
 // Forces the connection answer for one test.
 struct ConnectedScope {
-    explicit ConnectedScope(bool connected) {
-        platform::SetConnectedStateOverride(connected ? 1 : 0);
-    }
-    ~ConnectedScope() { platform::SetConnectedStateOverride(-1); }
+    explicit ConnectedScope(bool connected) { platform::seam::SetConnectedState(connected); }
+    ~ConnectedScope() { platform::seam::ResetConnectedState(); }
 };
 
 }  // namespace linetest

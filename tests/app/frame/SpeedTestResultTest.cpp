@@ -3,7 +3,8 @@
 
 #include "app/frame/LineTestSupport.h"
 #include "app/frame/MainFrame.h"
-#include "app/frame/MainMessages.h"
+#include "app/pages/MainMessages.h"
+#include "app/pool/IdleThreadManager.h"
 #include "app/startup/StartUp.h"
 #include "support/CaptureStderr.h"
 

@@ -1,6 +1,7 @@
 // The close button: the owned modal confirmation, Cancel keeps running, OK ends the start-up body,
 // and a window manager's close under the confirmation ends it too.
 #include "app/launcher/LauncherFixture.h"
+#include "app/pool/IdleThreadManager.h"
 #include "platform/kernel.h"
 #include "ui/frame/WindowImplBase.h"
 

@@ -1,5 +1,6 @@
 // Runs without a usable line: the error tip, the refresh button, and a new run from it.
 #include "app/launcher/LauncherFixture.h"
+#include "platform/testing/platform_seam.h"
 
 using namespace launchertest;
 
@@ -48,7 +49,7 @@ TEST_F(LauncherFailure, EveryProbeFailingShowsTheErrorAndRefreshStartsAgain) {
 }
 
 TEST_F(LauncherFailure, NoConnectionAsksForItAndOffersTheRefreshButton) {
-    platform::SetConnectedStateOverride(0);
+    platform::seam::SetConnectedState(false);
     testsupport::CCaptureStderr quiet;
     Open();
     ASSERT_TRUE(WaitFor([&] { return Find("btn_refresh")->IsVisible(); }));

@@ -20,15 +20,17 @@
 #include <vector>
 
 #include "app/frame/MainFrame.h"
-#include "app/frame/MainMessages.h"
 #include "app/lines/PtLine.h"
+#include "app/pages/MainMessages.h"
 #include "app/pages/Page1.h"
 #include "app/pages/Page2.h"
 #include "app/startup/StartUp.h"
+#include "app/testing/LauncherSeam.h"
 #include "app/update/UpdateGate.h"
 #include "net/Endpoints.h"
 #include "platform/backends/headless/headless.h"
 #include "platform/shell.h"
+#include "platform/testing/platform_seam.h"
 #include "platform/user.h"
 #include "platform/wininet.h"
 #include "support/CaptureStderr.h"
@@ -96,7 +98,7 @@ protected:
         platform::headless::SetScreen(1024, 768, RECT{0, 0, 1024, 728});
         platform::headless::UseManualClock(true);
         platform::headless::ResetInput();
-        platform::SetConnectedStateOverride(1);
+        platform::seam::SetConnectedState(true);
         m_strTempDir = std::filesystem::path(::testing::TempDir()) /
                        ("lumora_launcher_" + std::to_string(getpid()));
         std::filesystem::remove_all(m_strTempDir);
@@ -105,19 +107,19 @@ protected:
         setenv("TMPDIR", m_strTempDir.c_str(), 1);
         WriteRecorder();
         g_dwTestTicks = 100000;
-        CPage2::SetTickSource(TestTicks);
+        seam::SetClock(TestTicks);
         Orvik::CSkinStore::SetSkinPath(GetDefaultSkinFolder().c_str());
     }
     void TearDown() override {
         CloseWindow();
         ShutdownWorkers();
-        SetSeedOverride("");
+        seam::ResetSeedHost();
         SetLines({});
-        UpdateGate().strManifestUrl.clear();
-        CPage2::SetTickSource(nullptr);
-        platform::SetShellOpenProgram(nullptr);
+        seam::ResetUpdateGate();
+        seam::ResetClock();
+        platform::seam::ResetShellOpenProgram();
         CloseRecorder();
-        platform::SetConnectedStateOverride(-1);
+        platform::seam::ResetConnectedState();
         unsetenv("TMPDIR");
         platform::headless::ResetInput();
         platform::headless::UseManualClock(false);
@@ -128,8 +130,8 @@ protected:
     // Starts the simulator and makes its seed host the launcher's.
     void StartSim(SimProfile profile) {
         ASSERT_TRUE(m_sim.Start(profile)) << m_sim.Error();
-        SetSeedOverride(m_sim.SeedUrl());
-        UpdateGate().strManifestUrl = "https://" + m_sim.UpdateHost() + UPDATE_MANIFEST_PATH;
+        seam::SetSeedHost(m_sim.SeedUrl());
+        seam::SetUpdateManifestUrl("https://" + m_sim.UpdateHost() + UPDATE_MANIFEST_PATH);
     }
     // The window as start-up opens it; with bPool false its jobs are dropped
     // and the tests hand the pages made-up results.
@@ -286,7 +288,7 @@ private:
         std::string strScript = m_strTempDir + "open-recorder.sh";
         std::ofstream(strScript) << "#!/bin/sh\nprintf '%s\\n' \"$1\" > '" << strFifo << "'\n";
         chmod(strScript.c_str(), 0755);
-        platform::SetShellOpenProgram(strScript.c_str());
+        platform::seam::SetShellOpenProgram(strScript.c_str());
     }
     void CloseRecorder() {
         close(m_nFifoRead);

@@ -1,5 +1,6 @@
 // The whole start-up body in-process: the window opens centred, the loop runs, the pool goes.
 #include "app/launcher/LauncherFixture.h"
+#include "app/pool/IdleThreadManager.h"
 
 using namespace launchertest;
 

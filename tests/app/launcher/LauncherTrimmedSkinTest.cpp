@@ -1,5 +1,6 @@
 // Pages built from skins that lack some of the named controls skip those parts, never crash.
 #include "app/launcher/LauncherFixture.h"
+#include "platform/testing/platform_seam.h"
 #include "support/HostWindow.h"
 
 using namespace launchertest;
@@ -130,7 +131,7 @@ void LauncherTrimmedSkin::RunClientPage(Orvik::CWindowHostUI& host) {
 }  // namespace
 
 TEST_F(LauncherTrimmedSkin, MissingOrMistypedControlsAreSkipped) {
-    platform::SetShellOpenProgram("/bin/true");
+    platform::seam::SetShellOpenProgram("/bin/true");
     for (const Skin& skin : SKINS) {
         SCOPED_TRACE(skin.name);
         Write("Page1.xml", skin.page1);

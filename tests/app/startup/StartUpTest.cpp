@@ -11,6 +11,7 @@
 
 #include "app/lines/PtLine.h"
 #include "app/pool/IdleJob.h"
+#include "app/pool/IdleThreadManager.h"
 #include "app/util/Utilities.h"
 
 TEST(StartUp, ProgramFolderAndSkinFolder) {

@@ -7,6 +7,7 @@
 
 #include "app/lines/PtLine.h"
 #include "app/msgbox/ModalScript.h"
+#include "app/testing/LauncherSeam.h"
 #include "app/update/DataManager.h"
 #include "app/update/UpdateGate.h"
 #include "net/Endpoints.h"
@@ -35,17 +36,16 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(m_recorder.Ready());
         g_nExitCode = -1;
-        m_saved = UpdateGate();
-        UpdateGate().pfnExit = RecordExit;  // the real prompt and opener stay
+        seam::SetUpdateExit(RecordExit);  // the real prompt and opener stay
         g_lstPtLine = {{"http://seed", -1}};
         SimProfile profile = SimProfile::Default().WithEphemeralPorts();
         profile.lines.clear();
         profile.announcedVersion = "1.0.7";
         ASSERT_TRUE(m_sim.Start(profile)) << m_sim.Error();
-        UpdateGate().strManifestUrl = "https://" + m_sim.UpdateHost() + UPDATE_MANIFEST_PATH;
+        seam::SetUpdateManifestUrl("https://" + m_sim.UpdateHost() + UPDATE_MANIFEST_PATH);
     }
     void TearDown() override {
-        UpdateGate() = m_saved;
+        seam::ResetUpdateGate();
         g_lstPtLine.clear();
     }
     // Runs the gate; the box is looked at, then answered with a click on pstrButton.
@@ -86,7 +86,6 @@ protected:
     msgboxtest::CBoxScreen m_screen;
     testsupport::CShellRecorder m_recorder;
     CPlatformSimulator m_sim;
-    UpdateGateHooks m_saved;
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "app/lines/PtLine.h"
 #include "app/startup/StartUp.h"
+#include "app/testing/LauncherSeam.h"
 #include "app/update/DataManager.h"
 #include "net/Endpoints.h"
 #include "support/CaptureStderr.h"
@@ -40,12 +41,13 @@ class UpdateGateTest : public ::testing::Test {
 protected:
     void SetUp() override {
         g_record = GateRecord{};
-        m_saved = UpdateGate();
-        UpdateGate() = UpdateGateHooks{RecordPrompt, RecordOpen, RecordExit, std::string()};
+        seam::SetUpdatePrompt(RecordPrompt);
+        seam::SetUpdateOpener(RecordOpen);
+        seam::SetUpdateExit(RecordExit);
         g_lstPtLine = {{"http://seed", -1}};
     }
     void TearDown() override {
-        UpdateGate() = m_saved;
+        seam::ResetUpdateGate();
         g_lstPtLine.clear();
     }
     void RunAgainst(const std::string& announced, void (*pfnGate)() = CheckUpdateAtStart) {
@@ -54,11 +56,10 @@ protected:
         profile.announcedVersion = announced;
         CPlatformSimulator sim;
         ASSERT_TRUE(sim.Start(profile)) << sim.Error();
-        UpdateGate().strManifestUrl = "https://" + sim.UpdateHost() + UPDATE_MANIFEST_PATH;
+        seam::SetUpdateManifestUrl("https://" + sim.UpdateHost() + UPDATE_MANIFEST_PATH);
         testsupport::CCaptureStderr quiet;
         pfnGate();
     }
-    UpdateGateHooks m_saved;
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/kernel/connection.h"
+#include "platform/testing/platform_seam.h"
 #include "platform/wininet.h"
 
 namespace {
@@ -54,14 +55,14 @@ TEST(ConnectionState, OnlyAnUpNonLoopbackInterfaceWithAnIpAddressCounts) {
 
 TEST(ConnectionState, ForcedAnswersAndTheirFlags) {
     DWORD flags = 0;
-    platform::SetConnectedStateOverride(0);
+    platform::seam::SetConnectedState(false);
     EXPECT_FALSE(InternetGetConnectedState(&flags, 0));
     EXPECT_EQ(flags, DWORD(INTERNET_CONNECTION_OFFLINE));
-    platform::SetConnectedStateOverride(1);
+    platform::seam::SetConnectedState(true);
     EXPECT_TRUE(InternetGetConnectedState(&flags, 0));
     EXPECT_NE(flags & INTERNET_CONNECTION_LAN, 0u);
     EXPECT_TRUE(InternetGetConnectedState(nullptr, 0));
-    platform::SetConnectedStateOverride(-1);
+    platform::seam::ResetConnectedState();
 }
 
 TEST(ConnectionState, MachineAnswerAgreesWithItsFlags) {

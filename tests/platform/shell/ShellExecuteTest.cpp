@@ -12,6 +12,7 @@
 #include <sstream>
 #include <string>
 
+#include "platform/testing/platform_seam.h"
 #include "support/CaptureStderr.h"
 #include "support/ShellRecorder.h"
 
@@ -105,10 +106,10 @@ TEST_F(ShellExecuteTest, OnlyTheOpenVerbOpens) {
 TEST_F(ShellExecuteTest, AMissingOpenerIsAFailureAndLeavesNoChild) {
     testsupport::CCaptureStderr trace;
     for (const char* pstrProgram : {"/nonexistent/lumora-opener", "lumora-no-such-opener"}) {
-        platform::SetShellOpenProgram(pstrProgram);
+        platform::seam::SetShellOpenProgram(pstrProgram);
         EXPECT_EQ(Open("http://h.test/"), SE_ERR_FNF) << pstrProgram;
     }
-    platform::SetShellOpenProgram(nullptr);
+    platform::seam::ResetShellOpenProgram();
     EXPECT_NE(trace.Text().find("the opener could not be started for [http://h.test/]"),
               std::string::npos);
     EXPECT_TRUE(NoChildLeft());

@@ -1,4 +1,4 @@
-// The launcher's own window messages, posted by its worker jobs.
+// The launcher's own window messages: posted by worker jobs, handled by the window and pages.
 #pragma once
 
 #include "platform/user.h"
