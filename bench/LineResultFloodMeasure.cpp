@@ -24,8 +24,8 @@
 #include <thread>
 #include <vector>
 
-#include "app/frame/MainFrame.h"
 #include "app/lines/PtLine.h"
+#include "app/mainwindow/MainFrame.h"
 #include "app/pages/MainMessages.h"
 #include "app/startup/StartUp.h"
 #include "platform/backends/headless/headless.h"

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/frame/MainFrame.h"
 #include "app/lines/PtLine.h"
+#include "app/mainwindow/MainFrame.h"
 #include "app/pages/MainMessages.h"
 #include "app/pool/IdleThreadManager.h"
 #include "app/startup/StartUp.h"

@@ -138,9 +138,9 @@ win_copy_stb() {
 # Needs WIN_ROOT (repository), WIN_CACHE (cache folder) and WIN_TOOLCHAIN.
 win_deps() {
   win_apt_init "$WIN_CACHE/apt"
-  local key
+  local key  # from contents only, so every checkout shares the cache
   key=$( (win_source_versions; dpkg-query -W -f='${Version}\n' g++-mingw-w64-x86-64-posix googletest libstb-dev
-          sha256sum "$WIN_ROOT/scripts/windows-deps.sh" "$WIN_TOOLCHAIN" "$WIN_ROOT/cmake/win-curl-checks.cmake") |
+          cat "$WIN_ROOT/scripts/windows-deps.sh" "$WIN_TOOLCHAIN" "$WIN_ROOT/cmake/win-curl-checks.cmake") |
         sha256sum | cut -c1-16)
   WIN_PREFIX="$WIN_CACHE/prefix-$key"
   if [ -f "$WIN_PREFIX/.complete" ]; then

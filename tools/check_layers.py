@@ -3,7 +3,7 @@
 
 Layers: app -> ui, net, platform; ui -> platform; net -> platform;
 platform -> itself. Inside ui: core <- markup, render <- window <- controls
-<- builder <- frame. Inside app, from the top: main, startup, frame and
+<- builder <- windowbase. Inside app, from the top: main, startup, mainwindow and
 update, pages, msgbox and lines and pool, trace and util. Inside platform: the
 backends over user and gdi; user, gdi, kernel, shell and entry use one another
 only through the public platform/*.h headers, which name only platform/win/.
@@ -42,13 +42,13 @@ UI_ALLOWED = {
     "window": {"core", "markup", "render", "window"},
     "controls": {"core", "markup", "render", "window", "controls"},
     "builder": {"core", "markup", "render", "window", "controls", "builder"},
-    "frame": {"core", "markup", "render", "window", "controls", "builder", "frame"},
+    "windowbase": {"core", "markup", "render", "window", "controls", "builder", "windowbase"},
 }
 # A folder includes only the folders on the rows below its own.
 APP_ROWS = [
     ("main",),
     ("startup",),
-    ("frame", "update"),
+    ("mainwindow", "update"),
     ("pages",),
     ("msgbox", "lines", "pool"),
     ("trace", "util"),
@@ -224,10 +224,10 @@ SELF_TEST = [
     ("ui/window/WindowHostUI.cpp", '#include "ui/controls/ControlUI.h"', True),
     ("ui/controls/ButtonUI.cpp", '#include "ui/window/WindowHostUI.h"', False),
     ("ui/controls/ButtonUI.cpp", '#include "ui/builder/SkinBuilder.h"', True),
-    ("ui/builder/SkinBuilder.cpp", '#include "ui/frame/WindowImplBase.h"', True),
-    ("ui/frame/WindowImplBase.cpp", '#include "ui/builder/SkinBuilder.h"', False),
+    ("ui/builder/SkinBuilder.cpp", '#include "ui/windowbase/WindowImplBase.h"', True),
+    ("ui/windowbase/WindowImplBase.cpp", '#include "ui/builder/SkinBuilder.h"', False),
     ("ui/render/DrawEngine.h", '#include "app/util/Utilities.h"', True),
-    ("app/frame/MainFrame.cpp", '#include "platform/gdi/GdiObject.h"', True),
+    ("app/mainwindow/MainFrame.cpp", '#include "platform/gdi/GdiObject.h"', True),
     ("ui/window/WindowHostUI.cpp", '#include "platform/user/window_table.h"', True),
     ("tools/view/Main.cpp", '#include "platform/kernel/connection.h"', True),
     ("tests/ui/render/X.cpp", '#include "platform/gdi/Paint.h"', True),
@@ -236,7 +236,7 @@ SELF_TEST = [
     ("ui/window/X.cpp", '#include "platform/backends/headless/headless.h"', True),
     ("platform/user/window.cpp", '#include "platform/gdi/DeviceContext.h"', True),
     ("platform/backends/x11/x11_image.cpp", '#include "platform/gdi/DeviceContext.h"', False),
-    ("app/frame/MainFrame.cpp", '#include "platform/gdi.h"', False),
+    ("app/mainwindow/MainFrame.cpp", '#include "platform/gdi.h"', False),
     ("tools/view/Main.cpp", '#include "platform/backends/headless/headless.h"', False),
     ("tools/view/Main.cpp", '#include "platform/backends/headless/headless_input.h"', True),
     ("platform/user/backend.cpp", "#include <X11/Xlib.h>", True),
@@ -260,11 +260,11 @@ SELF_TEST = [
     ("platform/win/shell_win.cpp", '#include "platform/shell/shell_url.h"', False),
     ("platform/win/owned_post.cpp", '#include "platform/user/thread_queue.h"', True),
     ("ui/core/UIString.cpp", '#include "platform/win/kernel_win.h"', True),
-    ("app/pages/Page1.cpp", '#include "app/frame/MainFrame.h"', True),
-    ("app/frame/MainFrame.h", '#include "app/pages/IPageOwner.h"', False),
+    ("app/pages/Page1.cpp", '#include "app/mainwindow/MainFrame.h"', True),
+    ("app/mainwindow/MainFrame.h", '#include "app/pages/IPageOwner.h"', False),
     ("app/pool/IdleThreadManager.cpp", '#include "app/startup/StartUp.h"', True),
     ("app/startup/StartUp.cpp", '#include "app/pool/IdleThreadManager.h"', False),
-    ("app/frame/MainFrame.cpp", '#include "app/update/UpdateGate.h"', True),
+    ("app/mainwindow/MainFrame.cpp", '#include "app/update/UpdateGate.h"', True),
     ("app/update/UpdateGate.cpp", '#include "app/msgbox/MessageBox.h"', False),
     ("app/lines/PtLine.cpp", '#include "app/pool/IdleJob.h"', True),
     ("app/util/Utilities.cpp", '#include "app/trace/Trace.h"', True),
@@ -286,10 +286,10 @@ SELF_TEST = [
     ("ui/window/WindowHostUI.cpp", '#include "platform/testing/platform_seam.h"', True),
     ("tools/view/Main.cpp", '#include "platform/testing/platform_seam.h"', True),
     ("tests/app/launcher/LauncherFixture.h", '#include "app/testing/LauncherSeam.h"', False),
-    ("tests/app/frame/X.cpp", '#include "platform/testing/platform_seam.h"', False),
+    ("tests/app/mainwindow/X.cpp", '#include "platform/testing/platform_seam.h"', False),
     ("bench/LineRunMeasure.cpp", '#include "app/testing/LauncherSeam.h"', False),
     ("app/newarea/Thing.cpp", '#include "app/util/Utilities.h"', True),
-    ("app/frame/MainFrame.cpp", '#include "app/newarea/Thing.h"', True),
+    ("app/mainwindow/MainFrame.cpp", '#include "app/newarea/Thing.h"', True),
     ("platform/newsub/thing.cpp", '#include "platform/user/backend.h"', True),
 ]
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "platform/user.h"
-#include "ui/frame/WindowImplBase.h"
+#include "ui/windowbase/WindowImplBase.h"
 
 // Button sets.
 #define MSGBOX_OK 0        // OK only

@@ -3,7 +3,7 @@
 #include <new>
 #include <system_error>
 
-#include "app/frame/MainFrame.h"
+#include "app/mainwindow/MainFrame.h"
 #include "app/startup/StartUp.h"
 #include "app/trace/Trace.h"
 #include "app/update/UpdateGate.h"

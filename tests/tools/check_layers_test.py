@@ -14,8 +14,8 @@ COPIED = ("app", "net", "platform")
 # (file of the real tree, include appended to it, the problem the check must report)
 REVERSED = [
     ("app/pool/IdleThreadManager.cpp", "app/startup/StartUp.h", "app/pool/ must not include"),
-    ("app/pages/Page1.cpp", "app/frame/MainFrame.h", "app/pages/ must not include"),
-    ("app/frame/MainFrame.h", "app/startup/StartUp.h", "app/frame/ must not include"),
+    ("app/pages/Page1.cpp", "app/mainwindow/MainFrame.h", "app/pages/ must not include"),
+    ("app/mainwindow/MainFrame.h", "app/startup/StartUp.h", "app/mainwindow/ must not include"),
     ("app/lines/PtLine.h", "app/pages/Page1.h", "app/lines/ must not include"),
     ("app/util/Utilities.cpp", "app/trace/Trace.h", "app/util/ must not include"),
     ("app/pages/Page2.h", "app/testing/LauncherSeam.h", "is a test seam"),

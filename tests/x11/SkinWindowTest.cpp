@@ -11,8 +11,8 @@
 
 #include "platform/backends/headless/headless.h"
 #include "ui/controls/ControlUI.h"
-#include "ui/frame/WindowImplBase.h"
 #include "ui/markup/SkinStore.h"
+#include "ui/windowbase/WindowImplBase.h"
 
 namespace x11test {
 

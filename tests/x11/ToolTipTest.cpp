@@ -11,8 +11,8 @@
 
 #include "platform/kernel.h"
 #include "ui/controls/ControlUI.h"
-#include "ui/frame/WindowImplBase.h"
 #include "ui/window/WindowHostUI.h"
+#include "ui/windowbase/WindowImplBase.h"
 
 namespace x11test {
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "ui/frame/WindowImplBase.h"
+#include "ui/windowbase/WindowImplBase.h"
 
 namespace orvikview {
 

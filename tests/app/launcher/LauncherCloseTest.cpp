@@ -3,7 +3,7 @@
 #include "app/launcher/LauncherFixture.h"
 #include "app/pool/IdleThreadManager.h"
 #include "platform/kernel.h"
-#include "ui/frame/WindowImplBase.h"
+#include "ui/windowbase/WindowImplBase.h"
 
 using namespace launchertest;
 

@@ -19,8 +19,8 @@
 #include <thread>
 #include <vector>
 
-#include "app/frame/MainFrame.h"
 #include "app/lines/PtLine.h"
+#include "app/mainwindow/MainFrame.h"
 #include "app/pages/MainMessages.h"
 #include "app/pages/Page1.h"
 #include "app/pages/Page2.h"

@@ -15,8 +15,8 @@
 #include "platform/kernel.h"
 #include "platform/user.h"
 #include "ui/controls/ControlUI.h"
-#include "ui/frame/WindowImplBase.h"
 #include "ui/markup/SkinStore.h"
+#include "ui/windowbase/WindowImplBase.h"
 
 namespace msgboxtest {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "tests/ui/window/EventFixture.h"
-#include "ui/frame/WindowImplBase.h"
+#include "ui/windowbase/WindowImplBase.h"
 
 namespace frametest {
 

@@ -1,5 +1,5 @@
 // The main window's line work: fetching the line list, the speed test and their results.
-#include "app/frame/MainFrame.h"
+#include "app/mainwindow/MainFrame.h"
 
 #include <cstdio>
 #include <mutex>

@@ -8,8 +8,8 @@
 #include "platform/user.h"
 #include "ui/builder/SkinBuilder.h"
 #include "ui/controls/ControlUI.h"
-#include "ui/frame/WindowImplBase.h"
 #include "ui/markup/SkinStore.h"
+#include "ui/windowbase/WindowImplBase.h"
 
 namespace Orvik {
 

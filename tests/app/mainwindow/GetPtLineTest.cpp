@@ -1,8 +1,8 @@
 // The line list fetch: hosts in order, failures traced, decoding, no connection.
 #include <gtest/gtest.h>
 
-#include "app/frame/LineTestSupport.h"
-#include "app/frame/MainFrame.h"
+#include "app/mainwindow/LineTestSupport.h"
+#include "app/mainwindow/MainFrame.h"
 #include "support/CaptureStderr.h"
 #include "tools/sim/PlatformSimulator.h"
 #include "tools/sim/SimAnswers.h"
@@ -53,7 +53,7 @@ TEST_F(GetPtLine, AppendsTheAnnouncedHostsInOrder) {
     EXPECT_EQ(Fetch(), 0);
     std::vector<std::string> expected{sim.SeedUrl(), sim.LineUrls()[0], sim.LineUrls()[1]};
     EXPECT_EQ(Lines(), expected);
-    EXPECT_TRUE(Traced("CMainFrame::GetPtLine(app/frame/MainFrame.cpp["));
+    EXPECT_TRUE(Traced("CMainFrame::GetPtLine(app/mainwindow/MainFrame.cpp["));
     EXPECT_TRUE(Traced("begin to get ptline...\n"));
 
     EXPECT_EQ(Fetch(), 0);  // known hosts are not added again

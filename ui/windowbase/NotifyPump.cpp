@@ -1,5 +1,5 @@
 // Notify pump: virtual windows first, then the class tables from the most derived one.
-#include "ui/frame/NotifyPump.h"
+#include "ui/windowbase/NotifyPump.h"
 
 #include "ui/controls/ControlUI.h"
 

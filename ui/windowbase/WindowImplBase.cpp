@@ -1,5 +1,5 @@
 // Skinned window base: message dispatch, default handlers, notifications and default keys.
-#include "ui/frame/WindowImplBase.h"
+#include "ui/windowbase/WindowImplBase.h"
 
 #include "ui/controls/ControlUI.h"
 

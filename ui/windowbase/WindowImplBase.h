@@ -5,10 +5,10 @@
 #include "ui/builder/IDialogBuilderCallback.h"
 #include "ui/core/UIResName.h"
 #include "ui/core/UIString.h"
-#include "ui/frame/NotifyPump.h"
 #include "ui/window/MessageFilter.h"
 #include "ui/window/WindowHostUI.h"
 #include "ui/window/WindowWnd.h"
+#include "ui/windowbase/NotifyPump.h"
 
 namespace Orvik {
 

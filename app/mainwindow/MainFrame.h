@@ -5,7 +5,7 @@
 #include "app/lines/PtLineTestResult.h"
 #include "app/pages/IPageOwner.h"
 #include "app/pool/IdleJob.h"
-#include "ui/frame/WindowImplBase.h"
+#include "ui/windowbase/WindowImplBase.h"
 
 class CPage1;
 class CPage2;

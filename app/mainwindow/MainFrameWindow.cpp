@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "app/frame/MainFrame.h"
+#include "app/mainwindow/MainFrame.h"
 #include "app/msgbox/MessageBox.h"
 #include "app/pages/Page1.h"
 #include "app/pages/Page2.h"

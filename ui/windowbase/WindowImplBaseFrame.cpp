@@ -2,7 +2,7 @@
 #include <cstring>
 
 #include "ui/controls/ControlUI.h"
-#include "ui/frame/WindowImplBase.h"
+#include "ui/windowbase/WindowImplBase.h"
 
 namespace Orvik {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "app/frame/MainFrame.h"
 #include "app/lines/PtLine.h"
+#include "app/mainwindow/MainFrame.h"
 #include "app/pages/MainMessages.h"
 #include "app/pages/MakeHostUrl.h"
 #include "app/pages/Page2.h"

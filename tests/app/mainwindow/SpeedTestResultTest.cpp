@@ -1,8 +1,8 @@
 // Collecting speed-test results: order, counting and the line list (the pages: tests/app/launcher).
 #include <gtest/gtest.h>
 
-#include "app/frame/LineTestSupport.h"
-#include "app/frame/MainFrame.h"
+#include "app/mainwindow/LineTestSupport.h"
+#include "app/mainwindow/MainFrame.h"
 #include "app/pages/MainMessages.h"
 #include "app/pool/IdleThreadManager.h"
 #include "app/startup/StartUp.h"
@@ -62,7 +62,7 @@ TEST_F(SpeedTestResults, ArrivalsEndFastestFirst) {
     EXPECT_EQ(Lines(), expected);
     EXPECT_EQ(g_lstPtLine.front().costMs, 300);
     EXPECT_EQ(m_frame.GetSpeedTestFinishCount(), 3);
-    EXPECT_NE(m_strTrace.find("CMainFrame::HandleCustomMessage(app/frame/MainFrame.cpp["),
+    EXPECT_NE(m_strTrace.find("CMainFrame::HandleCustomMessage(app/mainwindow/MainFrame.cpp["),
               std::string::npos);
     EXPECT_NE(m_strTrace.find(" - m_nSpeedTestFinishCount=3 total=3\n"), std::string::npos);
 }
