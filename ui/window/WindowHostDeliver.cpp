@@ -27,8 +27,8 @@ WORD KeyboardKeyState() {
 
 }  // namespace
 
-bool CWindowHostUI::IsLive() const {
-    return IsLiveHost(this);
+bool CWindowHostUI::IsLive(const CWindowHostUI* pHost) {
+    return IsLiveHost(pHost);
 }
 
 void CWindowHostUI::FillEvent(ControlEvent& event, int kind, IControlNodeUI* pTarget) const {

@@ -320,9 +320,10 @@ private:
     bool Guarded(Fn&& fn) {
         bool bBound = m_hWndPaint != nullptr;
         fn();
-        return !bBound || IsLive();
+        // Not a member call: the host may be gone, and a call on it would read freed memory.
+        return !bBound || IsLive(this);
     }
-    bool IsLive() const;
+    static bool IsLive(const CWindowHostUI* pHost);
     void FillEvent(ControlEvent& event, int kind, IControlNodeUI* pTarget) const;
     // False when the host was destroyed by the handler.
     bool Deliver(IControlNodeUI* pTarget, ControlEvent& event);
