@@ -50,6 +50,32 @@ win_unit_tests() {
   ctest --test-dir "$WIN_BUILD" -j"$WIN_JOBS" --output-on-failure --timeout 300
 }
 
+# orvik-view.exe: the tree, a picture of the document's size drawn by GDI
+# (not one colour), and the Linux-only switches refused with 2.
+win_view_test() {
+  local dir="$SESSION_DIR/view" run="$WIN_ROOT/scripts/windows-wine-run.sh" code=0
+  local view="$WIN_BUILD/bin/orvik-view.exe" skin
+  mkdir -p "$dir"
+  skin=$(winepath -w "$WIN_ROOT/skin")
+  "$run" "$view" "$skin" MainFrame.xml --tree --out "$(winepath -w "$dir/main.png")" \
+    >"$dir/tree.txt" || win_view_fail "--tree --out ended with $?" "$dir/tree.txt"
+  head -n1 "$dir/tree.txt" | grep -q '^VerticalLayout name="mainframe_layout" pos=0,0,680,480 ' ||
+    win_view_fail "the tree does not start with the root" "$dir/tree.txt"
+  /usr/bin/python3 -c 'import sys; from PIL import Image; im = Image.open(sys.argv[1]).convert("RGB")
+sys.exit(0 if im.size == (680, 480) and len(set(im.getdata())) > 16 else 1)' "$dir/main.png" ||
+    win_view_fail "the picture is not 680x480 of many colours"
+  "$run" "$view" "$skin" MainFrame.xml --events - </dev/null >"$dir/events.txt" || code=$?
+  [ "$code" = 2 ] && [ "$(wc -l <"$dir/events.txt")" = 1 ] && grep -q -- '--events' "$dir/events.txt" ||
+    win_view_fail "--events was not refused with one line and 2 (ended with $code)" "$dir/events.txt"
+  echo "windows orvik-view: the tree, the picture and the refusal passed"
+}
+
+win_view_fail() {
+  echo "windows orvik-view: $1" >&2
+  [ -n "${2:-}" ] && cat "$2" >&2
+  exit 1
+}
+
 win_run_tests() {
   win_install "${WIN_TEST_PACKAGES[@]}"
   win_linux_tools
@@ -62,6 +88,7 @@ win_run_tests() {
   session_start_x
   win_wine_env
   win_unit_tests
+  win_view_test
   # A fresh server and helper processes for the program: after the unit tests
   # its main window did not show within 90 s.
   wineserver -k 2>/dev/null || true

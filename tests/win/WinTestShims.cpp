@@ -24,9 +24,4 @@ bool RegisterEmbeddedResource(const char*, unsigned short, const void*, size_t) 
     return false;
 }
 
-// Pictures of a failed golden comparison are written on Linux only.
-bool SaveBitmapPng(HBITMAP, const char*) {
-    return false;
-}
-
 }  // namespace platform

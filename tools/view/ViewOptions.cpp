@@ -107,4 +107,18 @@ bool CheckViewOptions(const ViewOptions& options, std::string& strError) {
     return false;
 }
 
+bool CheckWindowsViewOptions(const ViewOptions& options, std::string& strError) {
+    const char* pstrOther = nullptr;
+    if (!options.strEvents.empty())
+        pstrOther = "--events";
+    else if (options.bNotifications)
+        pstrOther = "--notifications";
+    else if (options.bX11)
+        pstrOther = "--x11";
+    if (pstrOther == nullptr)
+        return true;
+    strError = std::string(pstrOther) + " cannot be used on Windows (Linux only)";
+    return false;
+}
+
 }  // namespace orvikview

@@ -24,6 +24,10 @@ bool ParseViewOptions(int argc, char** argv, ViewOptions& options, std::string& 
 // False with a one-line message for options that cannot work together.
 bool CheckViewOptions(const ViewOptions& options, std::string& strError);
 
+// The Windows form has no headless backend to script and its window is the
+// default: false with a one-line message for the switches it lacks.
+bool CheckWindowsViewOptions(const ViewOptions& options, std::string& strError);
+
 const char* ViewUsage();
 
 }  // namespace orvikview
