@@ -76,7 +76,8 @@ win_view_fail() {
   exit 1
 }
 
-win_run_tests() {
+# The X session and Wine prefix the tests run in, with the Linux tools they use.
+win_test_session() {
   win_install "${WIN_TEST_PACKAGES[@]}"
   win_linux_tools
   SIM=$WIN_ROOT/build/bin/lumora-sim
@@ -87,6 +88,19 @@ win_run_tests() {
   trap 'win_wine_end; session_end' EXIT
   session_start_x
   win_wine_env
+}
+
+win_e2e_locked() {
+  # The launcher points at the simulator's fixed default ports: one user at a time.
+  exec 9>/tmp/lumora-default-ports.lock
+  flock 9
+  # shellcheck source=scripts/windows-e2e.sh
+  source "$WIN_ROOT/scripts/windows-e2e.sh"
+  win_e2e
+}
+
+win_run_tests() {
+  win_test_session
   win_unit_tests
   win_view_test
   # A fresh server and helper processes for the program: after the unit tests
@@ -94,10 +108,11 @@ win_run_tests() {
   wineserver -k 2>/dev/null || true
   wineserver -w
   wineserver -p
-  # The launcher points at the simulator's fixed default ports: one user at a time.
-  exec 9>/tmp/lumora-default-ports.lock
-  flock 9
-  # shellcheck source=scripts/windows-e2e.sh
-  source "$WIN_ROOT/scripts/windows-e2e.sh"
-  win_e2e
+  win_e2e_locked
+}
+
+# The end-to-end test alone.
+win_run_e2e() {
+  win_test_session
+  win_e2e_locked
 }

@@ -6,6 +6,7 @@
 #                                   into build-win/bin/
 #   bash scripts/windows.sh test    also builds the unit tests and runs them
 #                                   under Wine, then the end-to-end test
+#   bash scripts/windows.sh e2e     the program and the end-to-end test only
 #
 # The dependency cache lives in .cache/win-deps/ (LUMORA_WIN_CACHE overrides
 # it) and survives `rm -rf build-win`.
@@ -63,8 +64,15 @@ case "$MODE" in
     source "$WIN_ROOT/scripts/windows-test.sh"
     win_run_tests
     ;;
+  e2e)
+    win_install "${WIN_TEST_PACKAGES[@]}"
+    win_build_program OFF
+    # shellcheck source=scripts/windows-test.sh
+    source "$WIN_ROOT/scripts/windows-test.sh"
+    win_run_e2e
+    ;;
   *)
-    echo "usage: bash scripts/windows.sh [test]" >&2
+    echo "usage: bash scripts/windows.sh [test|e2e]" >&2
     exit 2
     ;;
 esac

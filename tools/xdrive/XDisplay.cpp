@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <string>
+#include <vector>
 
 namespace xdrive {
 
@@ -212,6 +214,34 @@ void CXDisplay::Click(int x, int y) const {
     poll(nullptr, 0, 50);
     XTestFakeButtonEvent(m_pDisplay, 1, False, CurrentTime);
     XSync(m_pDisplay, False);
+}
+
+bool CXDisplay::PressKeys(const std::string& strKeys) const {
+    std::vector<KeyCode> codes;
+    for (size_t start = 0; start <= strKeys.size();) {
+        size_t end = strKeys.find('+', start);
+        if (end == std::string::npos)
+            end = strKeys.size();
+        std::string strName = strKeys.substr(start, end - start);
+        // Modifiers by their everyday names; every other key by its keysym.
+        if (strName == "alt" || strName == "ctrl" || strName == "shift")
+            strName = strName == "alt" ? "Alt_L" : strName == "ctrl" ? "Control_L" : "Shift_L";
+        KeySym sym = XStringToKeysym(strName.c_str());
+        KeyCode code = sym == NoSymbol ? 0 : XKeysymToKeycode(m_pDisplay, sym);
+        if (code == 0)
+            return false;
+        codes.push_back(code);
+        start = end + 1;
+    }
+    for (KeyCode code : codes) {
+        XTestFakeKeyEvent(m_pDisplay, code, True, CurrentTime);
+        XSync(m_pDisplay, False);
+        poll(nullptr, 0, 30);
+    }
+    for (size_t i = codes.size(); i-- > 0;)
+        XTestFakeKeyEvent(m_pDisplay, codes[i], False, CurrentTime);
+    XSync(m_pDisplay, False);
+    return true;
 }
 
 bool CXDisplay::RequestClose(unsigned long xid) const {

@@ -64,6 +64,9 @@ public:
     // Input through XTest, as a user's would arrive.
     void MovePointer(int x, int y) const;
     void Click(int x, int y) const;
+    // Presses keys named by their keysyms, joined by '+' ("Escape", "alt+F4"),
+    // in order, and lets go in reverse; false for a name the keyboard lacks.
+    bool PressKeys(const std::string& strKeys) const;
     // The window manager's close: WM_PROTOCOLS / WM_DELETE_WINDOW.
     bool RequestClose(unsigned long xid) const;
 

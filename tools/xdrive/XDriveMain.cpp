@@ -97,6 +97,10 @@ int Click(const xdrive::CXDisplay& display, const Args& args) {
     return 0;
 }
 
+int Key(const xdrive::CXDisplay& display, const Args& args) {
+    return display.PressKeys(args[0]) ? 0 : Fail("no key " + args[0] + " on this keyboard");
+}
+
 // A point given in the window's own coordinates.
 int ClickIn(const xdrive::CXDisplay& display, const Args& args) {
     xdrive::FoundWindow w;
@@ -132,6 +136,7 @@ const Command COMMANDS[] = {
     {"move", 2, 2, Move, "move X Y"},
     {"click", 2, 2, Click, "click X Y"},
     {"click-in", 3, 3, ClickIn, "click-in CLASS X Y"},
+    {"key", 1, 1, Key, "key KEY[+KEY...]   (keysyms; alt, ctrl, shift)"},
     {"close", 1, 1, Close, "close CLASS"},
 };
 
