@@ -64,6 +64,8 @@ win_view_test() {
   /usr/bin/python3 -c 'import sys; from PIL import Image; im = Image.open(sys.argv[1]).convert("RGB")
 sys.exit(0 if im.size == (680, 480) and len(set(im.getdata())) > 16 else 1)' "$dir/main.png" ||
     win_view_fail "the picture is not 680x480 of many colours"
+  mkdir -p "$WIN_BUILD/screenshots"
+  cp "$dir/main.png" "$WIN_BUILD/screenshots/orvik-view-main.png"
   "$run" "$view" "$skin" MainFrame.xml --events - </dev/null >"$dir/events.txt" || code=$?
   [ "$code" = 2 ] && [ "$(wc -l <"$dir/events.txt")" = 1 ] && grep -q -- '--events' "$dir/events.txt" ||
     win_view_fail "--events was not refused with one line and 2 (ended with $code)" "$dir/events.txt"
