@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/gdi.h"
 #include "platform/kernel.h"
+#include "tools/view/ViewTree.h"
 #include "ui/builder/SkinBuilder.h"
 #include "ui/controls/ControlUI.h"
 #include "ui/markup/SkinStore.h"
@@ -145,6 +147,58 @@ void SizeWindow(HWND hWnd, const ViewOptions& options, const CWindowHostUI& host
     if (sz.cx <= 0 || sz.cy <= 0 || sz.cx > 16384 || sz.cy > 16384)
         sz = SIZE{FALLBACK_WIDTH, FALLBACK_HEIGHT};
     SetWindowPos(hWnd, nullptr, 0, 0, sz.cx, sz.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HWND OpenDocumentWindow(const ViewOptions& options, CWindowHostUI& host, std::string& strError) {
+    HWND hWnd = CreateViewWindow(host);
+    if (hWnd == nullptr) {
+        strError = "cannot create the headless window";
+        return nullptr;
+    }
+    host.Init(hWnd, "orvik-view");
+    CControlUI* pRoot = BuildDocument(options, host, strError);
+    if (pRoot == nullptr) {
+        DestroyWindow(hWnd);
+        return nullptr;
+    }
+    SizeWindow(hWnd, options, host);
+    host.AttachRoot(pRoot);
+    return hWnd;
+}
+
+void CloseDocumentWindow(HWND hWnd) {
+    SetWindowLongPtrA(hWnd, GWLP_USERDATA, 0);
+    DestroyWindow(hWnd);
+}
+
+bool SavePaintedPicture(HWND hWnd, const std::function<void(HDC)>& paint,
+                        const std::string& strPath) {
+    RECT rc = {0, 0, 0, 0};
+    GetClientRect(hWnd, &rc);
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), rc.right, -rc.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* pBits = nullptr;
+    HDC hMemDC = CreateCompatibleDC(nullptr);
+    HBITMAP hBitmap = CreateDIBSection(hMemDC, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    bool bSaved = false;
+    if (hBitmap != nullptr) {
+        HGDIOBJ hOld = SelectObject(hMemDC, hBitmap);
+        paint(hMemDC);
+        SelectObject(hMemDC, hOld);
+        bSaved = platform::SaveBitmapPng(hBitmap, strPath.c_str());
+        DeleteObject(hBitmap);
+    }
+    DeleteDC(hMemDC);
+    return bSaved;
+}
+
+int WriteResults(const ViewOptions& options, CWindowHostUI& host,
+                 bool (*pfnSave)(HWND, CWindowHostUI&, const std::string&)) {
+    if (options.bTree)
+        PrintTree(host.GetRoot(), stdout);
+    if (!options.strOut.empty() && !pfnSave(host.GetHWND(), host, options.strOut))
+        return Fail(options.strOut + ": cannot write the picture");
+    return 0;
 }
 
 }  // namespace orvikview

@@ -1,6 +1,7 @@
 // orvik-view's document steps shared by every mode: the skin, the built tree, the window.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "platform/user.h"
@@ -30,5 +31,22 @@ HWND CreateViewWindow(Orvik::CWindowHostUI& host);
 
 // Size from --size, else the document's, else the fallback.
 void SizeWindow(HWND hWnd, const ViewOptions& options, const Orvik::CWindowHostUI& host);
+
+// The hidden window with the document built, sized and attached to host;
+// null with a message (the window gone again) when it cannot be.
+HWND OpenDocumentWindow(const ViewOptions& options, Orvik::CWindowHostUI& host,
+                        std::string& strError);
+
+// Detaches host from the window and destroys it.
+void CloseDocumentWindow(HWND hWnd);
+
+// Lets paint draw into a 32-bit DIB section of the window's client size, then
+// writes that as a PNG; false when either fails.
+bool SavePaintedPicture(HWND hWnd, const std::function<void(HDC)>& paint,
+                        const std::string& strPath);
+
+// --tree to standard output, --out through pfnSave; the exit code.
+int WriteResults(const ViewOptions& options, Orvik::CWindowHostUI& host,
+                 bool (*pfnSave)(HWND, Orvik::CWindowHostUI&, const std::string&));
 
 }  // namespace orvikview

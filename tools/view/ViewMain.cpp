@@ -10,7 +10,6 @@
 #include "tools/view/ViewDocument.h"
 #include "tools/view/ViewEvents.h"
 #include "tools/view/ViewOptions.h"
-#include "tools/view/ViewTree.h"
 #include "ui/controls/ControlUI.h"
 #include "ui/window/WindowHostUI.h"
 
@@ -29,25 +28,20 @@ void RunPaintCycle(HWND hWnd) {
 
 // The window's pixels, copied through its DC into a bitmap that becomes the PNG.
 bool SaveWindowPicture(HWND hWnd, const std::string& strPath) {
-    RECT rc = {0, 0, 0, 0};
-    GetClientRect(hWnd, &rc);
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), rc.right, -rc.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* pBits = nullptr;
-    HDC hMemDC = CreateCompatibleDC(nullptr);
-    HBITMAP hBitmap = CreateDIBSection(hMemDC, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    bool bSaved = false;
-    if (hBitmap != nullptr) {
-        HGDIOBJ hOld = SelectObject(hMemDC, hBitmap);
-        HDC hWndDC = GetDC(hWnd);
-        BitBlt(hMemDC, 0, 0, rc.right, rc.bottom, hWndDC, 0, 0, SRCCOPY);
-        ReleaseDC(hWnd, hWndDC);
-        SelectObject(hMemDC, hOld);
-        bSaved = platform::SaveBitmapPng(hBitmap, strPath.c_str());
-        DeleteObject(hBitmap);
-    }
-    DeleteDC(hMemDC);
-    return bSaved;
+    return SavePaintedPicture(
+        hWnd,
+        [hWnd](HDC hMemDC) {
+            RECT rc = {0, 0, 0, 0};
+            GetClientRect(hWnd, &rc);
+            HDC hWndDC = GetDC(hWnd);
+            BitBlt(hMemDC, 0, 0, rc.right, rc.bottom, hWndDC, 0, 0, SRCCOPY);
+            ReleaseDC(hWnd, hWndDC);
+        },
+        strPath);
+}
+
+bool SaveHostPicture(HWND hWnd, CWindowHostUI&, const std::string& strPath) {
+    return SaveWindowPicture(hWnd, strPath);
 }
 
 int View(const ViewOptions& options) {
@@ -66,25 +60,12 @@ int View(const ViewOptions& options) {
         return RunEventView(options, SaveWindowPicture);
     }
     CWindowHostUI host;
-    HWND hWnd = CreateViewWindow(host);
+    HWND hWnd = OpenDocumentWindow(options, host, strError);
     if (hWnd == nullptr)
-        return Fail("cannot create the headless window");
-    host.Init(hWnd, "orvik-view");
-    CControlUI* pRoot = BuildDocument(options, host, strError);
-    if (pRoot == nullptr) {
-        DestroyWindow(hWnd);
         return Fail(strError);
-    }
-    SizeWindow(hWnd, options, host);
-    host.AttachRoot(pRoot);
     RunPaintCycle(hWnd);
-    int nResult = 0;
-    if (options.bTree)
-        PrintTree(host.GetRoot(), stdout);
-    if (!options.strOut.empty() && !SaveWindowPicture(hWnd, options.strOut))
-        nResult = Fail(options.strOut + ": cannot write the picture");
-    SetWindowLongPtrA(hWnd, GWLP_USERDATA, 0);
-    DestroyWindow(hWnd);
+    int nResult = WriteResults(options, host, SaveHostPicture);
+    CloseDocumentWindow(hWnd);
     return nResult;
 }
 

@@ -10,7 +10,6 @@
 #include "tools/view/ViewDisplay.h"
 #include "tools/view/ViewDocument.h"
 #include "tools/view/ViewOptions.h"
-#include "tools/view/ViewTree.h"
 #include "ui/controls/ControlUI.h"
 #include "ui/window/WindowHostUI.h"
 
@@ -48,48 +47,24 @@ void LayOut(HWND hWnd, CWindowHostUI& host) {
 
 // The tree painted by GDI into a DIB section, written as a PNG.
 bool SavePicture(HWND hWnd, CWindowHostUI& host, const std::string& strPath) {
-    RECT rc = {0, 0, 0, 0};
-    GetClientRect(hWnd, &rc);
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), rc.right, -rc.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* pBits = nullptr;
-    HDC hMemDC = CreateCompatibleDC(nullptr);
-    HBITMAP hBitmap = CreateDIBSection(hMemDC, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    bool bSaved = false;
-    if (hBitmap != nullptr) {
-        HGDIOBJ hOld = SelectObject(hMemDC, hBitmap);
-        host.PrintClient(hMemDC);
-        GdiFlush();
-        SelectObject(hMemDC, hOld);
-        bSaved = platform::SaveBitmapPng(hBitmap, strPath.c_str());
-        DeleteObject(hBitmap);
-    }
-    DeleteDC(hMemDC);
-    return bSaved;
+    return SavePaintedPicture(
+        hWnd,
+        [&host](HDC hMemDC) {
+            host.PrintClient(hMemDC);
+            GdiFlush();
+        },
+        strPath);
 }
 
 int Render(const ViewOptions& options) {
     std::string strError;
     CWindowHostUI host;
-    HWND hWnd = CreateViewWindow(host);
+    HWND hWnd = OpenDocumentWindow(options, host, strError);
     if (hWnd == nullptr)
-        return Fail("cannot create the window");
-    host.Init(hWnd, "orvik-view");
-    CControlUI* pRoot = BuildDocument(options, host, strError);
-    if (pRoot == nullptr) {
-        DestroyWindow(hWnd);
         return Fail(strError);
-    }
-    SizeWindow(hWnd, options, host);
-    host.AttachRoot(pRoot);
     LayOut(hWnd, host);
-    int nResult = 0;
-    if (options.bTree)
-        PrintTree(host.GetRoot(), stdout);
-    if (!options.strOut.empty() && !SavePicture(hWnd, host, options.strOut))
-        nResult = Fail(options.strOut + ": cannot write the picture");
-    SetWindowLongPtrA(hWnd, GWLP_USERDATA, 0);
-    DestroyWindow(hWnd);
+    int nResult = WriteResults(options, host, SavePicture);
+    CloseDocumentWindow(hWnd);
     return nResult;
 }
 
