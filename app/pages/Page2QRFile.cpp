@@ -1,7 +1,6 @@
 // The QR images in the temporary folder: only a download that decodes replaces the one there.
 #include "app/pages/Page2QRFile.h"
 
-#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <vector>
@@ -10,7 +9,6 @@
 #include "net/LocalFile.h"
 #include "platform/kernel.h"
 #include "ui/render/ImageDecoder.h"
-#include "ui/render/ImageFormat.h"
 
 namespace {
 
@@ -28,15 +26,6 @@ bool ReadFileBytes(const std::string& strPath, size_t nLimit, std::vector<uint8_
     return !bError && bytes.size() <= nLimit;
 }
 
-// The JPEG decoder fills a cut-off file with grey and calls it decoded; a
-// whole file ends with its end-of-image marker (padding aside).
-bool IsWholeJpeg(const std::vector<uint8_t>& bytes) {
-    size_t nEnd = bytes.size();
-    while (nEnd > 0 && (bytes[nEnd - 1] == 0 || std::isspace(bytes[nEnd - 1])))
-        --nEnd;
-    return nEnd >= 2 && bytes[nEnd - 2] == 0xFF && bytes[nEnd - 1] == 0xD9;
-}
-
 void RemoveFile(const std::string& strPath) {
     LocalFileRemove(platform::AnsiToUtf8(strPath.c_str()));
 }
@@ -46,9 +35,6 @@ void RemoveFile(const std::string& strPath) {
 bool IsImageFile(const std::string& strPath) {
     std::vector<uint8_t> bytes;
     if (!ReadFileBytes(strPath, HTTP_MAX_BODY_BYTES, bytes) || bytes.empty())
-        return false;
-    if (Orvik::SniffImageFormat(bytes.data(), bytes.size()) == Orvik::EImageFormat::Jpeg &&
-        !IsWholeJpeg(bytes))
         return false;
     Orvik::RgbaImage image;
     return Orvik::DecodeImageData(bytes.data(), bytes.size(), image);
