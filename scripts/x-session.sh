@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Sourced by run.sh and screenshots.sh: a private Xvfb with openbox and xcompmgr (so the drop
+# Sourced by run.sh, screenshots.sh and the peer measurements: a private Xvfb with openbox and xcompmgr (so the drop
 # shadow shows), the simulator, and tidy ending of everything started here.
 # Needs XDRIVE (the xdrive program) and SIM (lumora-sim) set by the caller.
 
@@ -45,6 +45,17 @@ session_start_x_bare() {
   openbox --sm-disable >/dev/null 2>&1 &
   SESSION_PIDS+=($!)
   "$XDRIVE" wait-wm 10000
+}
+
+# The measurements' session: the lock on the simulator's fixed ports (shared by every checkout on
+# this machine, held until the script exits), the bare X session and the simulator, all ended
+# with the script.
+session_start_measuring() {
+  exec 9>/tmp/lumora-default-ports.lock
+  flock 9
+  trap session_end EXIT
+  session_start_x_bare || return 1
+  session_start_sim
 }
 
 # The same with xcompmgr, so the drop shadow shows.

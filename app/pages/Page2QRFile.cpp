@@ -1,41 +1,13 @@
 // The QR images in the temporary folder: only a download that decodes replaces the one there.
 #include "app/pages/Page2QRFile.h"
 
-#include <cctype>
-#include <cstdint>
-#include <cstdio>
-#include <vector>
-
 #include "net/HttpClient.h"
 #include "net/LocalFile.h"
 #include "platform/kernel.h"
+#include "ui/markup/SkinFile.h"
 #include "ui/render/ImageDecoder.h"
-#include "ui/render/ImageFormat.h"
 
 namespace {
-
-// False for a file that cannot be read or holds more than nLimit bytes.
-bool ReadFileBytes(const std::string& strPath, size_t nLimit, std::vector<uint8_t>& bytes) {
-    std::FILE* pFile = std::fopen(platform::AnsiToUtf8(strPath.c_str()).c_str(), "rb");
-    if (pFile == nullptr)
-        return false;
-    uint8_t chunk[16 * 1024];
-    size_t nRead = 0;
-    while (bytes.size() <= nLimit && (nRead = std::fread(chunk, 1, sizeof chunk, pFile)) > 0)
-        bytes.insert(bytes.end(), chunk, chunk + nRead);
-    bool bError = std::ferror(pFile) != 0;
-    std::fclose(pFile);
-    return !bError && bytes.size() <= nLimit;
-}
-
-// The JPEG decoder fills a cut-off file with grey and calls it decoded; a
-// whole file ends with its end-of-image marker (padding aside).
-bool IsWholeJpeg(const std::vector<uint8_t>& bytes) {
-    size_t nEnd = bytes.size();
-    while (nEnd > 0 && (bytes[nEnd - 1] == 0 || std::isspace(bytes[nEnd - 1])))
-        --nEnd;
-    return nEnd >= 2 && bytes[nEnd - 2] == 0xFF && bytes[nEnd - 1] == 0xD9;
-}
 
 void RemoveFile(const std::string& strPath) {
     LocalFileRemove(platform::AnsiToUtf8(strPath.c_str()));
@@ -44,14 +16,14 @@ void RemoveFile(const std::string& strPath) {
 }  // namespace
 
 bool IsImageFile(const std::string& strPath) {
-    std::vector<uint8_t> bytes;
-    if (!ReadFileBytes(strPath, HTTP_MAX_BODY_BYTES, bytes) || bytes.empty())
-        return false;
-    if (Orvik::SniffImageFormat(bytes.data(), bytes.size()) == Orvik::EImageFormat::Jpeg &&
-        !IsWholeJpeg(bytes))
+    // The skin reader opens wide paths on Windows, whose C runtime would read
+    // a converted narrow path in the system code page.
+    Orvik::CSkinBuffer bytes;
+    if (Orvik::ReadSkinFile(strPath.c_str(), bytes, HTTP_MAX_BODY_BYTES) !=
+        Orvik::SkinFileResult::Ok)
         return false;
     Orvik::RgbaImage image;
-    return Orvik::DecodeImageData(bytes.data(), bytes.size(), image);
+    return Orvik::DecodeImageData(bytes.GetData(), bytes.GetSize(), image);
 }
 
 // One step on both platforms (rename(2), MoveFileEx with replace): a reader

@@ -27,14 +27,7 @@ while [ $# -gt 0 ]; do
 done
 [ ${#launchers[@]} -gt 0 ] || launchers=("lumora=$BUILD/bin/lumora")
 
-# The simulator's ports are fixed and shared by every checkout on this machine.
-exec 9>/tmp/lumora-default-ports.lock
-flock 9
-
 source scripts/x-session.sh
-trap session_end EXIT
-
-session_start_x_bare
-session_start_sim
+session_start_measuring
 
 "$BUILD/bin/peer_measure" "${options[@]}" "$BUILD/bin/peer_window" "${launchers[@]}"

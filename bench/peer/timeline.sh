@@ -25,15 +25,8 @@ while [ $# -gt 0 ]; do
 done
 cmake --build "$BUILD" --target lumora lumora-sim xdrive >/dev/null
 
-# The simulator's ports are fixed and shared by every checkout on this machine.
-exec 9>/tmp/lumora-default-ports.lock
-flock 9
-
 source scripts/x-session.sh
-trap session_end EXIT
-
-session_start_x_bare
-session_start_sim
+session_start_measuring
 
 calls=execve,openat,connect,close,shmget,poll,ppoll,exit_group
 for i in $(seq "$runs"); do

@@ -124,10 +124,7 @@ void CScrollBarUI::SetFocus() {
 
 void CScrollBarUI::SetBounds(const RECT& rc, bool bInvalidate) {
     CControlUI::SetBounds(rc, bInvalidate);
-    if (m_bHorizontal)
-        PlaceHorizontal();
-    else
-        PlaceVertical();
+    PlaceParts();
 }
 
 void CScrollBarUI::PlaceThumb(LONG nStart1, LONG nEnd2, LONG nLength, LONG nRoom, LONG& nFrom,
@@ -150,46 +147,39 @@ void CScrollBarUI::PlaceThumb(LONG nStart1, LONG nEnd2, LONG nLength, LONG nRoom
     }
 }
 
-void CScrollBarUI::PlaceVertical() {
-    const CUIRect& r = m_rcItem;
-    LONG t = m_cxFixed;
-    LONG length = r.bottom - r.top;
-    LONG room = length - (m_bShowButton1 ? t : 0) - (m_bShowButton2 ? t : 0);
-    LONG s = t;
-    if (t >= room)
-        s = std::min(length / 2, t);
-    m_rcButton1 = m_bShowButton1 ? CUIRect(r.left, r.top, r.left + t, r.top + s)
-                                 : CUIRect(r.left, r.top, r.left, r.top);
-    m_rcButton2 = m_bShowButton2 ? CUIRect(r.left, r.bottom - s, r.left + t, r.bottom)
-                                 : CUIRect(r.left, r.bottom, r.left, r.bottom);
-    if (t >= room) {
-        m_rcThumb = CUIRect();
-        return;
-    }
-    m_rcThumb.left = r.left;
-    m_rcThumb.right = r.left + t;
-    PlaceThumb(m_rcButton1.bottom, m_rcButton2.top, length, room, m_rcThumb.top, m_rcThumb.bottom);
+namespace {
+
+// Left and top swapped, right and bottom: a vertical bar is placed as a
+// horizontal one in the swapped frame.
+CUIRect Transposed(const CUIRect& r) {
+    return CUIRect(r.top, r.left, r.bottom, r.right);
 }
 
-void CScrollBarUI::PlaceHorizontal() {
-    const CUIRect& r = m_rcItem;
-    LONG t = m_cyFixed;
+}  // namespace
+
+// Buttons at both ends (halved when the bar is too short for them) and the
+// thumb between, all placed along x; a vertical bar comes back transposed.
+void CScrollBarUI::PlaceParts() {
+    const CUIRect r = m_bHorizontal ? m_rcItem : Transposed(m_rcItem);
+    LONG t = m_bHorizontal ? m_cyFixed : m_cxFixed;
     LONG length = r.right - r.left;
     LONG room = length - (m_bShowButton1 ? t : 0) - (m_bShowButton2 ? t : 0);
     LONG s = t;
     if (t >= room)
         s = std::min(length / 2, t);
-    m_rcButton1 = m_bShowButton1 ? CUIRect(r.left, r.top, r.left + s, r.top + t)
-                                 : CUIRect(r.left, r.top, r.left, r.top);
-    m_rcButton2 = m_bShowButton2 ? CUIRect(r.right - s, r.top, r.right, r.top + t)
-                                 : CUIRect(r.right, r.top, r.right, r.top);
-    if (t >= room) {
-        m_rcThumb = CUIRect();
-        return;
+    CUIRect button1 = m_bShowButton1 ? CUIRect(r.left, r.top, r.left + s, r.top + t)
+                                     : CUIRect(r.left, r.top, r.left, r.top);
+    CUIRect button2 = m_bShowButton2 ? CUIRect(r.right - s, r.top, r.right, r.top + t)
+                                     : CUIRect(r.right, r.top, r.right, r.top);
+    CUIRect thumb;
+    if (t < room) {
+        thumb.top = r.top;
+        thumb.bottom = r.top + t;
+        PlaceThumb(button1.right, button2.left, length, room, thumb.left, thumb.right);
     }
-    m_rcThumb.top = r.top;
-    m_rcThumb.bottom = r.top + t;
-    PlaceThumb(m_rcButton1.right, m_rcButton2.left, length, room, m_rcThumb.left, m_rcThumb.right);
+    m_rcButton1 = m_bHorizontal ? button1 : Transposed(button1);
+    m_rcButton2 = m_bHorizontal ? button2 : Transposed(button2);
+    m_rcThumb = m_bHorizontal ? thumb : Transposed(thumb);
 }
 
 bool CScrollBarUI::SetImageAttribute(const char* pstrName, const char* pstrValue) {

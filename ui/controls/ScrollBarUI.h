@@ -66,8 +66,7 @@ private:
         DWORD dwColor = 0;
     };
 
-    void PlaceHorizontal();
-    void PlaceVertical();
+    void PlaceParts();
     // Thumb start along the axis and its length, for a track of `room`.
     void PlaceThumb(LONG nStart1, LONG nEnd2, LONG nLength, LONG nRoom, LONG& nFrom,
                     LONG& nTo) const;

@@ -4,6 +4,8 @@
 #include <cstdio>
 
 #include <jpeglib.h>
+// jerror.h after jpeglib.h: it names the warnings.
+#include <jerror.h>
 
 #include "ui/render/ImageBudget.h"
 #include "ui/render/ImageDecoder.h"
@@ -24,7 +26,12 @@ struct JpegErrorTrap {
 void OnError(j_common_ptr cinfo) {
     std::longjmp(reinterpret_cast<JpegErrorTrap*>(cinfo->err)->jump, 1);
 }
-void OnMessage(j_common_ptr, int) {}
+// Warnings stay quiet, but a file that ends early would decode with the rest
+// grey: it is refused as corrupted.
+void OnMessage(j_common_ptr cinfo, int nLevel) {
+    if (nLevel < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF)
+        OnError(cinfo);
+}
 
 void OnProgress(j_common_ptr cinfo) {
     auto* dinfo = reinterpret_cast<j_decompress_ptr>(cinfo);

@@ -75,8 +75,15 @@ private:
     void OnMouseLeaveMessage();
     void ChangeHover(IControlNodeUI* pNewHover, WPARAM wParam, LPARAM lParam);
     void TakeNativeFocus();
+    // The control under a press, after the window took the focus.
+    IControlNodeUI* PressTarget(LPARAM lParam);
+    // Presses and focuses the control; false when the focus change destroyed it.
+    bool PressAndFocus(IControlNodeUI* pControl);
     // The control under the point when it belongs to this host.
     IControlNodeUI* OwnNodeAt(POINT pt) const;
+    // Fills a pointer event from the message and delivers it; false when the
+    // handler destroyed the host.
+    bool DeliverPointerEvent(IControlNodeUI* pTarget, int kind, WPARAM wParam, LPARAM lParam);
     // False when a handler destroyed the host.
     bool DropFocus(IControlNodeUI* pNewFocus);
     IControlNodeUI* FindTabStop(bool bForward, bool& bWrapped);

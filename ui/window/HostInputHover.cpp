@@ -13,10 +13,7 @@ bool CHostInput::OnMouseHover(LPARAM lParam) {
     if (pControl == nullptr)
         return false;
     if (m_pEventHover != nullptr) {
-        ControlEvent event;
-        m_host.FillEvent(event, UIEVENT_MOUSEHOVER, m_pEventHover);
-        event.lParam = lParam;
-        if (!m_host.Deliver(m_pEventHover, event))
+        if (!DeliverPointerEvent(m_pEventHover, UIEVENT_MOUSEHOVER, 0, lParam))
             return true;
         // The hover handler may have removed the control under the pointer.
         pControl = OwnNodeAt(pt);

@@ -26,6 +26,19 @@ CControlUI* StoreNodeAt(IControlNodeUI* pNode, LPVOID pData) {
 
 }  // namespace
 
+// A press, release or double click carries its buttons in wParam; the other
+// pointer events keep the keyboard's state the host fills in.
+bool CHostInput::DeliverPointerEvent(IControlNodeUI* pTarget, int kind, WPARAM wParam,
+                                     LPARAM lParam) {
+    ControlEvent event;
+    m_host.FillEvent(event, kind, pTarget);
+    event.wParam = wParam;
+    event.lParam = lParam;
+    if (kind >= UIEVENT_BUTTONDOWN && kind <= UIEVENT_DBLCLICK)
+        event.keyState = static_cast<WORD>(wParam);
+    return m_host.Deliver(pTarget, event);
+}
+
 // The control under the point when it belongs to this host.
 IControlNodeUI* CHostInput::OwnNodeAt(POINT pt) const {
     if (m_host.Root() == nullptr)
@@ -80,63 +93,53 @@ void CHostInput::OnMouseMove(WPARAM wParam, LPARAM lParam) {
     IControlNodeUI* pTarget = m_pEventClick != nullptr ? m_pEventClick : pNewHover;
     if (pTarget == nullptr)
         return;
-    ControlEvent event;
-    m_host.FillEvent(event, UIEVENT_MOUSEMOVE, pTarget);
-    event.wParam = wParam;
-    event.lParam = lParam;
-    m_host.Deliver(pTarget, event);
+    DeliverPointerEvent(pTarget, UIEVENT_MOUSEMOVE, wParam, lParam);
 }
 
 // Leave goes to the listeners first, then to the old hover; enter to the new
 // one. A leave handler may delete controls, so the candidate is looked up again.
 void CHostInput::ChangeHover(IControlNodeUI* pNewHover, WPARAM wParam, LPARAM lParam) {
     if (pNewHover != m_pEventHover && m_pEventHover != nullptr) {
-        ControlEvent event;
-        m_host.FillEvent(event, UIEVENT_MOUSELEAVE, m_pEventHover);
-        event.wParam = wParam;
-        event.lParam = lParam;
         CUIPtrArray listeners(m_aNeedMouseLeaveNeeded);
         for (int i = 0; i < listeners.GetSize(); ++i) {
             auto* pListener = static_cast<IControlNodeUI*>(listeners[i]);
-            if (m_aNeedMouseLeaveNeeded.Find(pListener) >= 0 && !m_host.Deliver(pListener, event))
+            if (m_aNeedMouseLeaveNeeded.Find(pListener) >= 0 &&
+                !DeliverPointerEvent(pListener, UIEVENT_MOUSELEAVE, wParam, lParam))
                 return;
         }
         IControlNodeUI* pOld = m_pEventHover;
         m_pEventHover = nullptr;
-        if (pOld != nullptr && !m_host.Deliver(pOld, event))
+        if (pOld != nullptr && !DeliverPointerEvent(pOld, UIEVENT_MOUSELEAVE, wParam, lParam))
             return;
         HideToolTip();
         pNewHover = OwnNodeAt(m_ptLastMousePos);
     }
     if (pNewHover != m_pEventHover && pNewHover != nullptr) {
-        ControlEvent event;
-        m_host.FillEvent(event, UIEVENT_MOUSEENTER, pNewHover);
-        event.wParam = wParam;
-        event.lParam = lParam;
         m_pEventHover = pNewHover;
-        m_host.Deliver(pNewHover, event);
+        DeliverPointerEvent(pNewHover, UIEVENT_MOUSEENTER, wParam, lParam);
     }
 }
 
-void CHostInput::OnButtonDown(WPARAM wParam, LPARAM lParam) {
+// A press takes the native focus first, whatever it lands on.
+IControlNodeUI* CHostInput::PressTarget(LPARAM lParam) {
     TakeNativeFocus();
-    if (m_host.Root() == nullptr)
-        return;
     m_ptLastMousePos = PointFromLParam(lParam);
-    IControlNodeUI* pControl = OwnNodeAt(m_ptLastMousePos);
-    if (pControl == nullptr)
-        return;
+    return OwnNodeAt(m_ptLastMousePos);
+}
+
+// False when the focus change destroyed the control (it forgets the press).
+bool CHostInput::PressAndFocus(IControlNodeUI* pControl) {
     m_pEventClick = pControl;
     pControl->SetFocus();
-    if (m_pEventClick != pControl)
-        return;  // the focus change destroyed it
+    return m_pEventClick == pControl;
+}
+
+void CHostInput::OnButtonDown(WPARAM wParam, LPARAM lParam) {
+    IControlNodeUI* pControl = PressTarget(lParam);
+    if (pControl == nullptr || !PressAndFocus(pControl))
+        return;
     SetCapture();
-    ControlEvent event;
-    m_host.FillEvent(event, UIEVENT_BUTTONDOWN, pControl);
-    event.wParam = wParam;
-    event.lParam = lParam;
-    event.keyState = static_cast<WORD>(wParam);
-    m_host.Deliver(pControl, event);
+    DeliverPointerEvent(pControl, UIEVENT_BUTTONDOWN, wParam, lParam);
 }
 
 void CHostInput::OnButtonUp(WPARAM wParam, LPARAM lParam) {
@@ -149,46 +152,23 @@ void CHostInput::OnButtonUp(WPARAM wParam, LPARAM lParam) {
         return;
     IControlNodeUI* pClick = m_pEventClick;
     m_pEventClick = nullptr;
-    ControlEvent event;
-    m_host.FillEvent(event, UIEVENT_BUTTONUP, pClick);
-    event.wParam = wParam;
-    event.lParam = lParam;
-    event.keyState = static_cast<WORD>(wParam);
-    m_host.Deliver(pClick, event);
+    DeliverPointerEvent(pClick, UIEVENT_BUTTONUP, wParam, lParam);
 }
 
 void CHostInput::OnDoubleClick(WPARAM wParam, LPARAM lParam) {
-    TakeNativeFocus();
-    m_ptLastMousePos = PointFromLParam(lParam);
-    IControlNodeUI* pControl = OwnNodeAt(m_ptLastMousePos);
+    IControlNodeUI* pControl = PressTarget(lParam);
     if (pControl == nullptr)
         return;
     SetCapture();
     m_pEventClick = pControl;
-    ControlEvent event;
-    m_host.FillEvent(event, UIEVENT_DBLCLICK, pControl);
-    event.wParam = wParam;
-    event.lParam = lParam;
-    event.keyState = static_cast<WORD>(wParam);
-    m_host.Deliver(pControl, event);
+    DeliverPointerEvent(pControl, UIEVENT_DBLCLICK, wParam, lParam);
 }
 
 void CHostInput::OnRightButtonDown(WPARAM wParam, LPARAM lParam) {
-    TakeNativeFocus();
-    m_ptLastMousePos = PointFromLParam(lParam);
-    IControlNodeUI* pControl = OwnNodeAt(m_ptLastMousePos);
-    if (pControl == nullptr)
+    IControlNodeUI* pControl = PressTarget(lParam);
+    if (pControl == nullptr || !PressAndFocus(pControl))
         return;
-    m_pEventClick = pControl;
-    pControl->SetFocus();
-    if (m_pEventClick != pControl)
-        return;  // the focus change destroyed it
-    ControlEvent event;
-    m_host.FillEvent(event, UIEVENT_RBUTTONDOWN, pControl);
-    event.wParam = wParam;
-    event.lParam = lParam;
-    event.keyState = static_cast<WORD>(wParam);
-    m_host.Deliver(pControl, event);
+    DeliverPointerEvent(pControl, UIEVENT_RBUTTONDOWN, wParam, lParam);
 }
 
 void CHostInput::OnMouseWheel(WPARAM wParam, LPARAM lParam) {
@@ -200,11 +180,9 @@ void CHostInput::OnMouseWheel(WPARAM wParam, LPARAM lParam) {
     IControlNodeUI* pControl = OwnNodeAt(pt);
     if (pControl == nullptr)
         return;
-    ControlEvent event;
-    m_host.FillEvent(event, UIEVENT_SCROLLWHEEL, pControl);
-    event.wParam = static_cast<short>(HIWORD(wParam)) < 0 ? 1 : 0;
-    event.lParam = lParam;
-    if (!m_host.Deliver(pControl, event))
+    // The control sees the direction only: 1 scrolls down, 0 up.
+    WPARAM down = static_cast<short>(HIWORD(wParam)) < 0 ? 1 : 0;
+    if (!DeliverPointerEvent(pControl, UIEVENT_SCROLLWHEEL, down, lParam))
         return;
     // Hover follows the content that scrolled under the pointer.
     ::SendMessageA(m_host.GetHWND(), WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));

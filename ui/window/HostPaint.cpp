@@ -165,7 +165,8 @@ bool CHostPaint::RunLayoutPass(const RECT& rcClient) {
     }
     if (m_bFirstLayout) {
         m_bFirstLayout = false;
-        m_host.SendNotify(m_host.Root(), "windowinit", 0, 0);
+        if (!m_host.Guarded([&] { m_host.SendNotify(m_host.Root(), "windowinit", 0, 0); }))
+            return false;  // a listener closed the window: nothing here is ours any more
         if (m_host.Root() == nullptr)
             return false;  // a listener replaced the tree
         if (m_bLayered && m_bLayeredChanged) {
@@ -243,7 +244,11 @@ void CHostPaint::PaintWindow() {
     RECT rcClient = {0, 0, 0, 0};
     ::GetClientRect(m_host.GetHWND(), &rcClient);
     if (m_bUpdateNeeded) {
-        if (!RunLayoutPass(rcClient)) {
+        // The listeners and focus handlers of the pass may close the window.
+        bool bPaint = false;
+        if (!m_host.Guarded([&] { bPaint = RunLayoutPass(rcClient); }))
+            return;
+        if (!bPaint) {
             m_bIsPainting = false;
             return;
         }

@@ -270,6 +270,46 @@ TEST(ImageDecoderJpeg, QrStyleImageMatchesTheReferenceClosely) {
         ASSERT_EQ(out.pixels[i], 255);
 }
 
+// A cut-off file is refused wherever it is cut (libjpeg would fill the rest
+// grey); bytes after the end marker are ignored.
+TEST(ImageDecoderJpeg, CutFilesAreRefusedTrailingBytesIgnored) {
+    Bytes rgb;
+    for (int i = 0; i < 32 * 32; ++i)
+        rgb.insert(rgb.end(), {uint8_t(i * 7), uint8_t(i / 5), uint8_t(255 - i % 251)});
+    Bytes jpeg;
+    stbi_write_jpg_to_func(AppendBytes, &jpeg, 32, 32, 3, rgb.data(), 90);
+    ASSERT_GT(jpeg.size(), 400u);
+    RgbaImage whole;
+    ASSERT_TRUE(Decode(jpeg, whole));
+    auto cut = [&](size_t n) { return Bytes(jpeg.begin(), jpeg.begin() + n); };
+    auto plus = [&](const std::string& tail) {
+        Bytes more = jpeg;
+        more.insert(more.end(), tail.begin(), tail.end());
+        return more;
+    };
+    struct Case {
+        const char* name;
+        Bytes bytes;
+        bool decodes;
+    };
+    const Case cases[] = {
+        {"a third of the data", cut(jpeg.size() / 3), false},
+        {"half", cut(jpeg.size() / 2), false},
+        {"all but the last scan bytes", cut(jpeg.size() - 10), false},
+        {"all but the end marker", cut(jpeg.size() - 2), false},
+        {"padding after the end", plus(std::string("\0\0\r\n", 4)), true},
+        {"a page after the end", plus("<html>trailing</html>"), true},
+    };
+    for (const Case& c : cases) {
+        RgbaImage out;
+        EXPECT_EQ(Decode(c.bytes, out), c.decodes) << c.name;
+        if (c.decodes)
+            EXPECT_EQ(out.pixels, whole.pixels) << c.name;
+        else
+            EXPECT_TRUE(out.pixels.empty()) << c.name;
+    }
+}
+
 TEST(ImageDecoderStb, BmpAndGifDecode) {
     Bytes rgba = {255, 0, 0, 255, 0, 255, 0, 128, 0, 0, 255, 0, 1, 2, 3, 4};
     Bytes bmp;

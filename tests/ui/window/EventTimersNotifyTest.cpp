@@ -202,6 +202,28 @@ TEST(EventLifetimeTest, AWindowDestroyedByATimer) {
     delete w;
 }
 
+// A "windowinit" listener that closes the window ends the paint there.
+TEST(EventLifetimeTest, AWindowDestroyedByWindowInit) {
+    auto* w = new CEventWindow(kPair);
+    HWND hWnd = w->Hwnd();
+    static HWND s_hWnd = nullptr;
+    s_hWnd = hWnd;
+    Orvik::CDelegateStatic closer(nullptr, [](void*, void* pMsg) {
+        if (static_cast<Orvik::NotifyRecord*>(pMsg)->type == "windowinit")
+            DestroyWindow(s_hWnd);
+        return true;
+    });
+    Orvik::CSkinBuilder builder;
+    eventtest::CProbeFactory factory;
+    Orvik::CControlUI* pRoot = builder.Create(kPair, nullptr, &factory, &w->Host());
+    ASSERT_NE(pRoot, nullptr);
+    pRoot->OnNotify.Add(closer);
+    w->Host().AttachRoot(pRoot);  // a new root gets its "windowinit" on the next paint
+    w->Pump();
+    EXPECT_FALSE(IsWindow(hWnd));
+    delete w;
+}
+
 TEST(EventLifetimeTest, AWindowDestroyedByAQueuedNotification) {
     auto* w = new CEventWindow(kPair);
     HWND hWnd = w->Hwnd();
