@@ -13,7 +13,7 @@ std::atomic<Backend*> g_installed{nullptr};
 std::atomic<DWORD> g_ownerThread{0};
 }  // namespace
 
-std::unique_ptr<SurfaceMemory> Backend::NewSurfaceMemory(int, int) {
+std::unique_ptr<SurfaceMemory> Backend::NewSurfaceMemory(int, int, bool) {
     return nullptr;
 }
 

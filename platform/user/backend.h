@@ -89,7 +89,7 @@ public:
     // --- pixels and shape ---
     // Memory for a window surface of this size that Present can send without a copy, or null
     // (the core then keeps the pixels itself). Called from any window-owning thread.
-    virtual std::unique_ptr<SurfaceMemory> NewSurfaceMemory(int width, int height);
+    virtual std::unique_ptr<SurfaceMemory> NewSurfaceMemory(int width, int height, bool layered);
     virtual void Present(HWND hwnd, const PresentRequest& request) = 0;
     // A copy of the region in client coordinates, owned by the backend from
     // now on (DeleteObject it when done); null restores the full rectangle.

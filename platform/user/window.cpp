@@ -35,7 +35,8 @@ std::shared_ptr<Window> MakeWindow(std::shared_ptr<const WindowClass> windowClas
     else
         window->owner = parent;
     window->style = style & ~DWORD(WS_VISIBLE);  // CreateWindowExA shows it after WM_CREATE
-    window->surface.Resize(int(rect.right - rect.left), int(rect.bottom - rect.top));
+    window->surface.Resize(int(rect.right - rect.left), int(rect.bottom - rect.top),
+                           (exStyle & WS_EX_LAYERED) != 0);
     window->id = reinterpret_cast<LONG_PTR>(menu);
     window->instance = instance;
     return window;

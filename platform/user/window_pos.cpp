@@ -48,7 +48,7 @@ RectChange StoreRect(HWND hwnd, const RECT& rect) {
         change.sized = Width(w.rect) != Width(rect) || Height(w.rect) != Height(rect);
         w.rect = rect;
         if (change.sized)
-            w.surface.Resize(Width(rect), Height(rect));
+            w.surface.Resize(Width(rect), Height(rect), (w.exStyle & WS_EX_LAYERED) != 0);
         classStyle = w.windowClass->info.style;
     });
     if (!change.sized)

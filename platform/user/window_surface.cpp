@@ -33,13 +33,14 @@ uint32_t* WindowSurface::Pixels() {
     return Data();
 }
 
-void WindowSurface::Resize(int width, int height) {
+void WindowSurface::Resize(int width, int height, bool layered) {
     width = std::max(width, 0);
     height = std::max(height, 0);
     if (width == m_width && height == m_height)
         return;
     std::unique_ptr<SurfaceMemory> memory =
-        width > 0 && height > 0 ? ActiveBackend().NewSurfaceMemory(width, height) : nullptr;
+        width > 0 && height > 0 ? ActiveBackend().NewSurfaceMemory(width, height, layered)
+                                : nullptr;
     std::vector<uint32_t> pixels;
     uint32_t* to = nullptr;
     if (memory != nullptr) {

@@ -20,7 +20,7 @@ public:
     // Keeps the pixels that still fit (the rest starts transparent black) and
     // moves every DC over to the new buffer, which the active backend lends
     // when it can present it without a copy.
-    void Resize(int width, int height);
+    void Resize(int width, int height, bool layered);
     // A DC drawing into the pixels; it stays bound until Release. Waits until
     // the display has read the last present.
     HDC NewDC();

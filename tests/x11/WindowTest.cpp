@@ -251,12 +251,13 @@ TEST_F(X11Test, SurfaceMemoryOutlivesItsBackend) {
     auto* connection = platform::x11::Connection::Open(m_server->Display().c_str(), why);
     ASSERT_NE(connection, nullptr) << why;
     auto* backend = new platform::x11::X11Backend(connection);
-    std::unique_ptr<platform::user::SurfaceMemory> large = backend->NewSurfaceMemory(300, 200);
-    std::unique_ptr<platform::user::SurfaceMemory> small = backend->NewSurfaceMemory(60, 40);
-    EXPECT_EQ(small, nullptr);  // small windows keep their pixels in the core
+    std::unique_ptr<platform::user::SurfaceMemory> large =
+        backend->NewSurfaceMemory(300, 200, false);
+    // Small and layered windows keep their pixels in the core.
+    EXPECT_EQ(backend->NewSurfaceMemory(60, 40, false), nullptr);
+    EXPECT_EQ(backend->NewSurfaceMemory(300, 200, true), nullptr);
     delete backend;
-    if (large == nullptr)
-        return;  // lending is switched off: every window keeps its pixels in the core
+    ASSERT_NE(large, nullptr) << "Xvfb has MIT-SHM: a large plain window is lent a segment";
     large->BeforeWrite();
     std::memset(large->Pixels(), 0x7F, 300 * 200 * 4);
     EXPECT_EQ(large->Pixels()[300 * 200 - 1], 0x7F7F7F7Fu);

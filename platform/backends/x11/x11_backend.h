@@ -27,7 +27,8 @@ public:
     void SetNativeState(HWND hwnd, platform::user::NativeWindowState state) override;
     void SetNativeTitle(HWND hwnd, const std::string& titleUtf8) override;
     void FocusNativeWindow(HWND hwnd) override;
-    std::unique_ptr<platform::user::SurfaceMemory> NewSurfaceMemory(int width, int height) override;
+    std::unique_ptr<platform::user::SurfaceMemory> NewSurfaceMemory(int width, int height,
+                                                                    bool layered) override;
     void Present(HWND hwnd, const platform::user::PresentRequest& request) override;
     void SetNativeShape(HWND hwnd, platform::user::NativeShape which, HRGN region) override;
     void SetNativeCursor(HWND hwnd, platform::user::NativeCursor cursor) override;

@@ -41,8 +41,8 @@ struct LentMemory : platform::user::SurfaceMemory {
 
 class LendingBackend : public platform::headless::HeadlessBackend {
 public:
-    std::unique_ptr<platform::user::SurfaceMemory> NewSurfaceMemory(int width,
-                                                                    int height) override {
+    std::unique_ptr<platform::user::SurfaceMemory> NewSurfaceMemory(int width, int height,
+                                                                    bool) override {
         if (width * height < minPixels)
             return nullptr;
         return std::make_unique<LentMemory>(width, height, alive, last);
